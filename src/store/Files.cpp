@@ -1,0 +1,217 @@
+#include "store/Files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace store {
+
+namespace {
+constexpr std::size_t kBufferSize = 1 << 16;
+
+struct FaultState {
+    long failAfter = -1;
+    bool sync = true;
+};
+FaultState& Faults() {
+    static FaultState state;
+    return state;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+} // namespace
+
+namespace files_testing {
+void FailWritesAfter(long bytes) { Faults().failAfter = bytes; }
+void SetSyncOnCommit(bool sync) { Faults().sync = sync; }
+void Reset() { Faults() = FaultState{}; }
+} // namespace files_testing
+
+IoError::IoError(Kind kind, int code, const std::string& file)
+    : std::runtime_error(file + ": " + std::strerror(code)), kind_(kind), code_(code), file_(file) {}
+
+IoError IoError::FromErrno(int code, const std::string& file) {
+    Kind kind = Kind::Other;
+    switch (code) {
+    case ENOENT: case ENOTDIR: kind = Kind::FileNotFound; break;
+    case ENAMETOOLONG: case EINVAL: case EISDIR: kind = Kind::BadFileName; break;
+    case EMFILE: case ENFILE: kind = Kind::TooManyOpenFiles; break;
+    case EACCES: case EPERM: case EROFS: case ETXTBSY: kind = Kind::AccessDenied; break;
+    case ENOSPC: case EDQUOT: case EFBIG: kind = Kind::DiskFull; break;
+    default: break;
+    }
+    return IoError(kind, code, file);
+}
+
+// ---------------------------------------------------------------- LineReader
+
+LineReader::~LineReader() { close(); }
+
+bool LineReader::open(const std::string& name) {
+    close();
+    int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    name_ = name;
+    buffer_.resize(kBufferSize);
+    begin_ = end_ = 0;
+    atEnd_ = false;
+    return true;
+}
+
+void LineReader::close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}
+
+bool LineReader::fill() {
+    if (atEnd_ || fd_ < 0) return false;
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw IoError::FromErrno(errno, name_);
+        if (got == 0) {
+            atEnd_ = true;
+            return false;
+        }
+        end_ += static_cast<std::size_t>(got);
+        return true;
+    }
+}
+
+bool LineReader::eof() {
+    if (begin_ < end_) return false;
+    return !fill();
+}
+
+bool LineReader::readLine(std::string& line, std::size_t maxLength) {
+    line.clear();
+    if (eof()) return false;
+    for (;;) {
+        const char* start = buffer_.data() + begin_;
+        const auto* nl = static_cast<const char*>(std::memchr(start, '\n', end_ - begin_));
+        if (nl != nullptr || atEnd_) {
+            std::size_t length = nl != nullptr ? static_cast<std::size_t>(nl - start) : end_ - begin_;
+            begin_ += length + (nl != nullptr ? 1 : 0);
+            if (length > 0 && start[length - 1] == '\r') --length;
+            line.assign(start, length < maxLength ? length : maxLength);
+            return true;
+        }
+        // A line longer than the limit: keep its head, drop the rest without buffering it.
+        if (maxLength != kNoLimit && end_ - begin_ > maxLength + 1 && line.empty()) {
+            line.assign(start, maxLength);
+            for (;;) {
+                begin_ = end_;
+                if (!fill()) return true;
+                const char* s = buffer_.data() + begin_;
+                const auto* n = static_cast<const char*>(std::memchr(s, '\n', end_ - begin_));
+                if (n != nullptr) {
+                    begin_ += static_cast<std::size_t>(n - s) + 1;
+                    return true;
+                }
+            }
+        }
+        if (!fill()) continue; // at the end: the loop takes what is left as the last line
+    }
+}
+
+// ------------------------------------------------------------ SafeFileWriter
+
+SafeFileWriter::SafeFileWriter(std::string target) : target_(std::move(target)) {
+    temp_ = target_ + "." + std::to_string(::getpid()) + ".tmp";
+    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd_ < 0) throw IoError::FromErrno(errno, target_);
+    buffer_.reserve(kBufferSize);
+}
+
+SafeFileWriter::~SafeFileWriter() {
+    if (!committed_) {
+        if (fd_ >= 0) ::close(fd_);
+        ::unlink(temp_.c_str());
+    }
+}
+
+void SafeFileWriter::write(std::string_view bytes) {
+    buffer_.append(bytes);
+    if (buffer_.size() >= kBufferSize) flushBuffer();
+}
+
+void SafeFileWriter::writeLine(std::string_view line) {
+    buffer_.append(line);
+    buffer_.append("\r\n", 2);
+    if (buffer_.size() >= kBufferSize) flushBuffer();
+}
+
+void SafeFileWriter::flushBuffer() {
+    std::size_t done = 0;
+    while (done < buffer_.size()) {
+        std::size_t chunk = buffer_.size() - done;
+        FaultState& faults = Faults();
+        if (faults.failAfter >= 0 && static_cast<long>(chunk) > faults.failAfter) {
+            chunk = static_cast<std::size_t>(faults.failAfter);
+            if (chunk == 0) throw IoError::FromErrno(ENOSPC, target_);
+        }
+        const ssize_t put = ::write(fd_, buffer_.data() + done, chunk);
+        if (put < 0 && errno == EINTR) continue;
+        if (put < 0) throw IoError::FromErrno(errno, target_);
+        if (faults.failAfter >= 0) faults.failAfter -= put;
+        done += static_cast<std::size_t>(put);
+    }
+    buffer_.clear();
+}
+
+void SafeFileWriter::commit() {
+    flushBuffer();
+    if (Faults().sync && ::fsync(fd_) != 0) throw IoError::FromErrno(errno, target_);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) throw IoError::FromErrno(errno, target_);
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) throw IoError::FromErrno(errno, target_);
+    committed_ = true;
+    if (Faults().sync) {
+        const int dir = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+    }
+}
+
+// ------------------------------------------------------------------- helpers
+
+bool OpenTextForReading(LineReader& reader, const std::string& name) { return reader.open(name); }
+
+void DeleteFileIfPresent(const std::string& name) {
+    if (::unlink(name.c_str()) != 0 && errno != ENOENT) throw IoError::FromErrno(errno, name);
+}
+
+bool FileExists(const std::string& name) {
+    struct stat st {};
+    return ::stat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void WriteAllLines(const std::string& name, const std::vector<std::string>& lines) {
+    SafeFileWriter out(name);
+    for (const auto& line : lines) out.writeLine(line);
+    out.commit();
+}
+
+} // namespace store

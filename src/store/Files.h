@@ -1,0 +1,104 @@
+// Reading and safely rewriting the text files of the data directory.
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace store {
+
+// An input/output failure that abandons the current command. The shell shows it
+// with the text of its kind; `code` is the system error number.
+class IoError : public std::runtime_error {
+public:
+    enum class Kind { FileNotFound, BadFileName, TooManyOpenFiles, AccessDenied, ReadPastEnd, DiskFull, Other };
+    IoError(Kind kind, int code, const std::string& file);
+    static IoError FromErrno(int code, const std::string& file);
+    Kind kind() const { return kind_; }
+    int code() const { return code_; }
+    const std::string& file() const { return file_; }
+
+private:
+    Kind kind_;
+    int code_;
+    std::string file_;
+};
+
+// Reads a text file line by line through a buffer: lines end with LF, a CR before it is
+// dropped, so CR LF and LF files read alike. Nothing but the buffer is held in memory.
+class LineReader {
+public:
+    static constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
+
+    LineReader() = default;
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    bool open(const std::string& name);
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    bool eof();
+    // Reads the next line; at most maxLength characters are kept, the rest of the line is
+    // skipped. Returns false at the end of the file.
+    bool readLine(std::string& line, std::size_t maxLength = kNoLimit);
+
+private:
+    bool fill();
+
+    int fd_ = -1;
+    std::string name_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool atEnd_ = false;
+};
+
+// Writes the complete new content of a file beside it, then replaces the file in one
+// rename once the content is on disk. Until commit() the old file is untouched; a writer
+// destroyed without commit() removes its temporary file.
+class SafeFileWriter {
+public:
+    explicit SafeFileWriter(std::string target);
+    ~SafeFileWriter();
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    // Writes the text and CR LF.
+    void writeLine(std::string_view line);
+    void write(std::string_view bytes);
+    void commit();
+
+private:
+    void flushBuffer();
+
+    std::string target_;
+    std::string temp_;
+    int fd_ = -1;
+    std::string buffer_;
+    bool committed_ = false;
+};
+
+// Opens a text file for reading; false, without any message, when it cannot be opened.
+bool OpenTextForReading(LineReader& reader, const std::string& name);
+
+// Erases the file when it exists.
+void DeleteFileIfPresent(const std::string& name);
+
+bool FileExists(const std::string& name);
+
+// Replaces a whole file with the given lines (each written with CR LF).
+void WriteAllLines(const std::string& name, const std::vector<std::string>& lines);
+
+namespace files_testing {
+// Makes every write fail with "disk full" once this many more bytes have been written;
+// a negative value switches the failure off.
+void FailWritesAfter(long bytes);
+// Whether commit() flushes the data to the disk (benchmarks measure without it).
+void SetSyncOnCommit(bool sync);
+void Reset();
+} // namespace files_testing
+
+} // namespace store
