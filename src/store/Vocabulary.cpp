@@ -162,6 +162,7 @@ std::vector<std::string> DefaultRegions(DataLanguage language) {
 void LoadVocabulary(DataLanguage language) {
     SetDataFileNames(language);
     StoreState& state = State();
+    state.language = language;
     Vocabulary& lists = state.lists;
     lists.colours = VocabularyList{{}, 20, 10, true, {}};
     lists.regions = VocabularyList{{}, 150, 20, true, PadText(French(language) ? "Autre" : "Other", 20)};
