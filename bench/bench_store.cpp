@@ -1,0 +1,213 @@
+// Speed of the record files on generated cellars and histories of 1 000, 10 000 and
+// 100 000 records. Rewrites are measured without fsync, which depends on the disk only.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "store/Files.h"
+#include "store/Records.h"
+#include "store/State.h"
+#include "store/Text.h"
+
+using namespace store;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* kDigits = "0123456789";
+
+std::string Number(long value, int width) {
+    std::string s(static_cast<std::size_t>(width), '0');
+    for (int i = width - 1; i >= 0 && value > 0; --i, value /= 10) s[static_cast<std::size_t>(i)] = kDigits[value % 10];
+    return s;
+}
+
+CellarWine GeneratedWine(long i) {
+    CellarWine w;
+    w.colour = "Rouge";
+    w.region = "Bordeaux";
+    w.vintage = Number(1900 + i / 1000, 4);
+    w.appellation = "Appellation " + Number(i % 1000, 4);
+    w.domaine = Cp1252("Château ") + Number(i, 6);
+    w.owner = "Famille " + Number(i % 97, 2);
+    w.remarks = "Belle robe, tanins fondus";
+    w.quantity = "12";
+    w.price = "   25.50";
+    w.purchaseDate = "12/05/2001";
+    w.peakYear = "2010";
+    w.mark = "Bon";
+    w.location = "R" + Number(i % 50, 2);
+    w.bottleFormat = "Bouteille";
+    w.purchasePlace = "Caviste du quartier";
+    return PaddedCellarWine(w);
+}
+
+ConsumedWine GeneratedEntry(long i) {
+    ConsumedWine e;
+    e.colour = "Rouge";
+    e.region = "Bordeaux";
+    e.appellation = "Appellation " + Number(i % 1000, 4);
+    e.domaine = Cp1252("Château ") + Number(i, 6);
+    e.vintage = "1990";
+    e.quantity = " 1";
+    const long day = i / 3;
+    e.drinkDate = Number(1 + day % 28, 2) + "/" + Number(1 + (day / 28) % 12, 2) + "/" + Number(1800 + day / 336, 4);
+    e.guests = "Paul et Marie";
+    e.comments = "Superbe avec le gigot";
+    e.mark = "Bon";
+    return PaddedConsumedWine(e);
+}
+
+// A data directory per size, generated once, in sorted order, written as a stream.
+struct Fixture {
+    std::string dir;
+    long size = 0;
+    long cellarBytes = 0;
+    long historyBytes = 0;
+};
+
+Fixture& Prepare(long n) {
+    static Fixture fixtures[3];
+    Fixture& f = fixtures[n == 1000 ? 0 : n == 10000 ? 1 : 2];
+    if (f.size != n) {
+        f.size = n;
+        f.dir = (fs::temp_directory_path() / ("tonnelix-bench-" + std::to_string(::getpid()) + "-" + std::to_string(n))).string();
+        fs::create_directories(f.dir);
+        fs::current_path(f.dir);
+        {
+            SafeFileWriter out("Cave.dat");
+            for (long i = 0; i < n; ++i) WriteCellarWine(out, GeneratedWine(i));
+            out.commit();
+        }
+        {
+            SafeFileWriter out("Stat.dat");
+            for (long i = 0; i < n; ++i) WriteConsumedWine(out, GeneratedEntry(i));
+            out.commit();
+        }
+        f.cellarBytes = static_cast<long>(fs::file_size("Cave.dat"));
+        f.historyBytes = static_cast<long>(fs::file_size("Stat.dat"));
+    }
+    fs::current_path(f.dir);
+    ResetState();
+    files_testing::SetSyncOnCommit(false);
+    return f;
+}
+
+void ReportMemory(benchmark::State& state) {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["maxRSS_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_ScanCellarWithFilter(benchmark::State& state) {
+    const Fixture& f = Prepare(state.range(0));
+    State().filter.colour = "Rouge";
+    State().filter.search = "introuvable"; // every searched field is looked at
+    for (auto _ : state) {
+        LineReader in;
+        OpenTextForReading(in, "Cave.dat");
+        CellarWine w;
+        long matches = 0;
+        while (!in.eof() && ReadCellarWine(in, w)) matches += CellarWineMatches(w) ? 1 : 0;
+        benchmark::DoNotOptimize(matches);
+    }
+    state.SetBytesProcessed(state.iterations() * f.cellarBytes);
+    ReportMemory(state);
+}
+
+void BM_ScanHistoryWithFilter(benchmark::State& state) {
+    const Fixture& f = Prepare(state.range(0));
+    State().filter.dateFrom = "01/01/1850";
+    State().filter.search = "introuvable";
+    for (auto _ : state) {
+        LineReader in;
+        OpenTextForReading(in, "Stat.dat");
+        ConsumedWine e;
+        long matches = 0;
+        while (!in.eof() && ReadConsumedWine(in, e)) matches += ConsumedWineMatches(e) ? 1 : 0;
+        benchmark::DoNotOptimize(matches);
+    }
+    state.SetBytesProcessed(state.iterations() * f.historyBytes);
+    ReportMemory(state);
+}
+
+const CellarWine& MiddleWine() {
+    static const CellarWine w = [] {
+        CellarWine m = GeneratedWine(0);
+        m.vintage = "1950";
+        m.appellation = PadText("Appellation 0500 bis", 30);
+        return m;
+    }();
+    return w;
+}
+
+void BM_InsertCellarWine(benchmark::State& state) {
+    const Fixture& f = Prepare(state.range(0));
+    for (auto _ : state) {
+        InsertCellarWine(MiddleWine());
+        state.PauseTiming();
+        DeleteCellarWine(MiddleWine());
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * f.cellarBytes);
+    ReportMemory(state);
+}
+
+void BM_DeleteCellarWine(benchmark::State& state) {
+    const Fixture& f = Prepare(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        InsertCellarWine(MiddleWine());
+        state.ResumeTiming();
+        DeleteCellarWine(MiddleWine());
+    }
+    state.SetBytesProcessed(state.iterations() * f.cellarBytes);
+    ReportMemory(state);
+}
+
+void BM_InsertConsumedWine(benchmark::State& state) {
+    const Fixture& f = Prepare(state.range(0));
+    ConsumedWine e = GeneratedEntry(state.range(0) / 2);
+    e.guests = PadText("Bench", 30);
+    for (auto _ : state) {
+        InsertConsumedWine(e);
+        state.PauseTiming();
+        DeleteConsumedWine(e);
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * f.historyBytes);
+    ReportMemory(state);
+}
+
+void BM_PositionOfLastRecord(benchmark::State& state) {
+    const Fixture& f = Prepare(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(CellarPositionOfMatch(f.size));
+    state.SetBytesProcessed(state.iterations() * f.cellarBytes);
+    ReportMemory(state);
+}
+
+void Sizes(benchmark::internal::Benchmark* b) { b->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime(); }
+
+BENCHMARK(BM_ScanCellarWithFilter)->Apply(Sizes);
+BENCHMARK(BM_ScanHistoryWithFilter)->Apply(Sizes);
+BENCHMARK(BM_InsertCellarWine)->Apply(Sizes);
+BENCHMARK(BM_DeleteCellarWine)->Apply(Sizes);
+BENCHMARK(BM_InsertConsumedWine)->Apply(Sizes);
+BENCHMARK(BM_PositionOfLastRecord)->Apply(Sizes);
+
+struct Cleanup {
+    ~Cleanup() {
+        std::error_code ec;
+        fs::current_path(fs::temp_directory_path(), ec);
+        for (long n : {1000L, 10000L, 100000L})
+            fs::remove_all(fs::temp_directory_path() / ("tonnelix-bench-" + std::to_string(::getpid()) + "-" + std::to_string(n)), ec);
+    }
+} cleanup;
+
+} // namespace
+
+BENCHMARK_MAIN();
