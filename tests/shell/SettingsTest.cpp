@@ -1,0 +1,384 @@
+// Reading and repairing Tonnelix.ini at start-up, and writing single keys.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QString>
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <sys/stat.h>
+#include <utility>
+#include <vector>
+
+#include "shell/Settings.h"
+#include "store/Files.h"
+#include "store/State.h"
+#include "store/Text.h"
+#include "support/TestDirs.h"
+
+using shell::CurrentSettings;
+using shell::ReadSetting;
+using shell::ReadSettings;
+using shell::Upgrade;
+using shell::WriteSetting;
+using store::DataLanguage;
+using testsupport::CrLf;
+using testsupport::DirectoryListing;
+using testsupport::ReadFileBytes;
+using testsupport::WriteFileBytes;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Cwd() {
+    return QDir::currentPath().toStdString();
+}
+
+std::string IniPath() {
+    return shell::SettingsFilePath().toStdString();
+}
+
+std::string Value(const char* section, const char* key) {
+    return ReadSetting(section, key, "<missing>").toStdString();
+}
+
+// First lines of appellation bases: the current header has "]" in column 34, older
+// versions wrote a narrower colour there.
+std::string CurrentHeader() {
+    return "[" + store::PadText("Bourgogne", 20) + "][" + store::PadText("Rouge", 10) + "](" +
+           store::PadText("Chablis", 30) + ")";
+}
+std::string Version20Header() {
+    return "[" + store::PadText("Bourgogne", 20) + "][Rouge](" + store::PadText("Chablis", 30) +
+           ")";
+}
+const char kVersion1Header[] = "[Bourgogne][Rouge][Chablis]";
+
+// A complete settings file of the current version, as a user's editor might have left it.
+struct Key {
+    std::string name;  // "Section/Key"
+    std::string value; // "<none>": the key is left out
+};
+std::vector<Key> CurrentKeys(const std::string& path) {
+    return {{"Software/Version", "3"},        {"Software/Release", "01"}, {"Software/Path", path},
+            {"Options/Language", "Francais"}, {"Options/Welcome", "Yes"}, {"Options/Scale", "No"},
+            {"Options/Preview", "No"},        {"Options/Sort", "1"}};
+}
+std::string IniText(const std::vector<Key>& keys) {
+    std::vector<std::string> lines;
+    for (const char* section : {"Software", "Options"}) {
+        lines.push_back(std::string("[") + section + "]");
+        for (const Key& k : keys)
+            if (k.name.rfind(std::string(section) + "/", 0) == 0)
+                if (k.value != "<none>")
+                    lines.push_back(k.name.substr(k.name.find('/') + 1) + "=" + k.value);
+    }
+    return CrLf(lines);
+}
+
+class SettingsTest : public testsupport::DataDirTest {
+protected:
+    void SetUp() override {
+        DataDirTest::SetUp();
+        shell::ResetSettings();
+        shell::SetSystemLanguageCodeForTests(QStringLiteral("eng"));
+        shell::SetUpgradeHandler([this](Upgrade u) { upgrades.push_back(u); });
+    }
+    void TearDown() override {
+        shell::ResetSettings();
+        DataDirTest::TearDown();
+    }
+
+    std::vector<Upgrade> upgrades;
+};
+
+// ------------------------------------------------------------------ first start
+
+struct FirstStartCase {
+    const char* code;
+    DataLanguage language;
+};
+
+void PrintTo(const FirstStartCase& c, std::ostream* os) {
+    *os << '"' << c.code << '"';
+}
+
+class FirstStartTest : public SettingsTest, public ::testing::WithParamInterface<FirstStartCase> {};
+
+TEST_P(FirstStartTest, WritesEveryKeyWithItsDefault) {
+    const FirstStartCase& c = GetParam();
+    shell::SetSystemLanguageCodeForTests(QString::fromLatin1(c.code));
+    const bool french = c.language == DataLanguage::French;
+    // An appellation base of an older layout is not converted on a first start.
+    WriteFileBytes(french ? "Vins.dat" : "Wines.dat", CrLf({kVersion1Header}));
+
+    ReadSettings();
+
+    EXPECT_EQ(IniPath(), configDir + "/Tonnelix.ini");
+    // QSettings writes plain "key=value" lines, keys sorted within each section.
+    EXPECT_EQ(ReadFileBytes(IniPath()), std::string("[Options]\n") +
+                                            "Language=" + (french ? "Francais" : "English") + "\n" +
+                                            "Preview=No\n"
+                                            "Scale=No\n"
+                                            "Sort=1\n"
+                                            "Welcome=Yes\n"
+                                            "\n"
+                                            "[Software]\n"
+                                            "Path=" +
+                                            Cwd() +
+                                            "\n"
+                                            "Release=01\n"
+                                            "Version=3\n");
+    const shell::Settings& s = CurrentSettings();
+    EXPECT_EQ(s.version, "-");
+    EXPECT_EQ(s.release, "-");
+    EXPECT_EQ(s.language, c.language);
+    EXPECT_TRUE(s.welcome);
+    EXPECT_FALSE(s.scale);
+    EXPECT_FALSE(s.preview);
+    EXPECT_EQ(s.sort, 1);
+    EXPECT_EQ(store::State().language, c.language);
+    EXPECT_EQ(store::State().sort, 1);
+    EXPECT_EQ(store::State().files.cellar, french ? "Cave.dat" : "Cellar.dat");
+    const std::vector<std::string> frenchFiles{"Couleur.dat", "Note.dat", "Region.dat", "Vins.dat",
+                                               "Volume.dat"};
+    const std::vector<std::string> englishFiles{"Colour.dat", "Country.dat", "Mark.dat",
+                                                "Volum.dat", "Wines.dat"};
+    EXPECT_EQ(DirectoryListing(), french ? frenchFiles : englishFiles);
+    EXPECT_EQ(ReadFileBytes(french ? "Couleur.dat" : "Colour.dat"),
+              CrLf(store::DefaultColours(c.language)));
+    EXPECT_TRUE(upgrades.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(SystemLanguage, FirstStartTest,
+                         ::testing::Values(FirstStartCase{"fra", DataLanguage::French},
+                                           FirstStartCase{"fraX", DataLanguage::French},
+                                           FirstStartCase{"frc", DataLanguage::English},
+                                           FirstStartCase{"FRA", DataLanguage::English},
+                                           FirstStartCase{"deu", DataLanguage::English},
+                                           FirstStartCase{"", DataLanguage::English}),
+                         [](const auto& info) { return "Code_" + std::string(info.param.code); });
+
+// ------------------------------------------------------------------ repairs
+
+TEST_F(SettingsTest, HalfFilledFileIsRepairedAndKeepsItsValues) {
+    WriteFileBytes(IniPath(), CrLf({"[Options]", "Language=English", "Sort=3", "Preview=Yes",
+                                    "[Software]", "Lastsave=05/03/1999 09:05"}));
+    WriteFileBytes("Wines.dat", CrLf({Version20Header()}));
+
+    ReadSettings();
+
+    // Version was missing: it and Release are written, and the check finds "-": no conversion.
+    EXPECT_TRUE(upgrades.empty());
+    EXPECT_EQ(CurrentSettings().version, "-");
+    EXPECT_EQ(CurrentSettings().language, DataLanguage::English);
+    EXPECT_TRUE(CurrentSettings().preview);
+    EXPECT_EQ(CurrentSettings().sort, 3);
+    EXPECT_EQ(store::State().sort, 3);
+    EXPECT_EQ(ReadFileBytes(IniPath()), "[Options]\n"
+                                        "Language=English\n"
+                                        "Preview=Yes\n"
+                                        "Scale=No\n"
+                                        "Sort=3\n"
+                                        "Welcome=Yes\n"
+                                        "\n"
+                                        "[Software]\n"
+                                        "Lastsave=05/03/1999 09:05\n"
+                                        "Path=" +
+                                            Cwd() +
+                                            "\n"
+                                            "Release=01\n"
+                                            "Version=3\n");
+}
+
+// ------------------------------------------------------------------ edge cases
+
+struct EdgeCase {
+    const char* name;
+    std::vector<Key> changes;        // applied to a complete current file
+    std::optional<std::string> base; // the appellation base's bytes; none: no file
+    DataLanguage language = DataLanguage::French;
+    bool welcome = true;
+    bool scale = false;
+    bool preview = false;
+    int sort = 1;
+    std::vector<Upgrade> upgrades;
+    std::vector<Key> after; // values in the file afterwards; "<cwd>" is the current directory
+};
+
+void PrintTo(const EdgeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SettingsEdgeTest : public SettingsTest, public ::testing::WithParamInterface<EdgeCase> {};
+
+TEST_P(SettingsEdgeTest, ReadsAndRepairs) {
+    const EdgeCase& c = GetParam();
+    std::vector<Key> keys = CurrentKeys(Cwd());
+    for (const Key& change : c.changes)
+        for (Key& k : keys)
+            if (k.name == change.name)
+                k.value = change.value == "<cwd>/" ? Cwd() + "/" : change.value;
+    WriteFileBytes(IniPath(), IniText(keys));
+    if (c.base) WriteFileBytes(store::FileNamesFor(c.language).appellations, *c.base);
+
+    ReadSettings();
+
+    const shell::Settings& s = CurrentSettings();
+    EXPECT_EQ(s.language, c.language);
+    EXPECT_EQ(s.welcome, c.welcome);
+    EXPECT_EQ(s.scale, c.scale);
+    EXPECT_EQ(s.preview, c.preview);
+    EXPECT_EQ(s.sort, c.sort);
+    EXPECT_EQ(store::State().sort, c.sort);
+    EXPECT_EQ(store::State().language, c.language);
+    EXPECT_EQ(upgrades, c.upgrades);
+    for (const Key& k : c.after) {
+        const auto slash = k.name.find('/');
+        EXPECT_EQ(Value(k.name.substr(0, slash).c_str(), k.name.substr(slash + 1).c_str()),
+                  k.value == "<cwd>" ? Cwd() : k.value)
+            << k.name;
+    }
+}
+
+const std::string kOldBase = CrLf({Version20Header(), "   Temp =12"});
+const std::string kCurrentBase = CrLf({CurrentHeader(), "   Temp =12"});
+
+using U = Upgrade;
+const std::vector<Key> kRewritten{{"Software/Version", "3"}, {"Software/Release", "01"}};
+
+// clang-format off
+const std::vector<EdgeCase> kEdgeCases{
+    {.name = "Unchanged", .after = {{"Software/Version", "3"}, {"Software/Release", "01"}, {"Software/Path", "<cwd>"}}},
+    // Language: English when the value begins with "English", French otherwise.
+    {.name = "LanguageEnglishUK", .changes = {{"Options/Language", "English UK"}}, .language = DataLanguage::English, .after = {{"Options/Language", "English UK"}}},
+    {.name = "LanguageAnglais", .changes = {{"Options/Language", "Anglais"}}, .after = {{"Options/Language", "Anglais"}}},
+    {.name = "LanguageListWrittenByHand", .changes = {{"Options/Language", "English, UK"}}, .language = DataLanguage::English},
+    {.name = "LanguageEmpty", .changes = {{"Options/Language", ""}}, .after = {{"Options/Language", ""}}},
+    // Welcome: cleared only by the first two characters "No".
+    {.name = "WelcomeNon", .changes = {{"Options/Welcome", "Non"}}, .welcome = false, .after = {{"Options/Welcome", "Non"}}},
+    {.name = "WelcomeLowerNo", .changes = {{"Options/Welcome", "no"}}, .after = {{"Options/Welcome", "no"}}},
+    // Scale and Preview: set only by exactly "Yes".
+    {.name = "ScaleLowerYes", .changes = {{"Options/Scale", "yes"}, {"Options/Preview", "yes"}}, .after = {{"Options/Scale", "yes"}, {"Options/Preview", "yes"}}},
+    {.name = "ScaleAndPreviewYes", .changes = {{"Options/Scale", "Yes"}, {"Options/Preview", "Yes"}}, .scale = true, .preview = true},
+    // Sort: 1 to 3, anything else rewritten "1".
+    {.name = "Sort7", .changes = {{"Options/Sort", "7"}}, .after = {{"Options/Sort", "1"}}},
+    {.name = "Sort0", .changes = {{"Options/Sort", "0"}}, .after = {{"Options/Sort", "1"}}},
+    {.name = "SortText", .changes = {{"Options/Sort", "abc"}}, .after = {{"Options/Sort", "1"}}},
+    {.name = "Sort2", .changes = {{"Options/Sort", "2"}}, .sort = 2, .after = {{"Options/Sort", "2"}}},
+    // Version and Release: the upgrade check, and the keys rewritten "3" and "01".
+    {.name = "Version2Release05OldBase", .changes = {{"Software/Version", "2"}, {"Software/Release", "05"}}, .base = kOldBase, .upgrades = {U::FromVersion20}, .after = kRewritten},
+    {.name = "Version2Release05CurrentBase", .changes = {{"Software/Version", "2"}, {"Software/Release", "05"}}, .base = kCurrentBase, .after = kRewritten},
+    {.name = "Version2Release10", .changes = {{"Software/Version", "2"}, {"Software/Release", "10"}}, .base = kOldBase, .after = kRewritten},
+    {.name = "Version1OldBase", .changes = {{"Software/Version", "1"}}, .base = CrLf({kVersion1Header}), .upgrades = {U::FromVersion1}, .after = kRewritten},
+    {.name = "Version1EmptyBase", .changes = {{"Software/Version", "1"}}, .base = std::string(), .upgrades = {U::FromVersion1}},
+    {.name = "Version1CurrentBase", .changes = {{"Software/Version", "1"}}, .base = kCurrentBase, .after = kRewritten},
+    {.name = "Version1MissingBase", .changes = {{"Software/Version", "1"}}, .after = kRewritten},
+    {.name = "Version4", .changes = {{"Software/Version", "4"}}, .base = kOldBase, .after = kRewritten},
+    {.name = "ReleaseMissing", .changes = {{"Software/Release", "<none>"}}, .base = kOldBase, .after = kRewritten},
+    {.name = "Version3Release00", .changes = {{"Software/Release", "00"}}, .base = kOldBase, .after = {{"Software/Version", "3"}, {"Software/Release", "00"}}},
+    // Path: rewritten whenever it differs from the current directory.
+    {.name = "PathOfAnotherDirectory", .changes = {{"Software/Path", "/somewhere/else"}}, .after = {{"Software/Path", "<cwd>"}}},
+    {.name = "PathWithTrailingSlash", .changes = {{"Software/Path", "<cwd>/"}}, .after = {{"Software/Path", "<cwd>"}}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Part12, SettingsEdgeTest, ::testing::ValuesIn(kEdgeCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The check looks at the base of the language read, once the vocabulary of that language is
+// loaded; the conversion then finds the data file names and lists in place.
+TEST_F(SettingsTest, ConversionRunsAfterTheVocabularyOfTheLanguage) {
+    std::vector<Key> keys = CurrentKeys(Cwd());
+    keys[0].value = "1";
+    keys[3].value = "English";
+    WriteFileBytes(IniPath(), IniText(keys));
+    WriteFileBytes("Vins.dat", CrLf({kVersion1Header})); // the French base is not looked at
+    WriteFileBytes("Wines.dat", CrLf({kVersion1Header}));
+    std::string appellations;
+    bool listsWritten = false;
+    shell::SetUpgradeHandler([&](Upgrade u) {
+        upgrades.push_back(u);
+        appellations = store::State().files.appellations;
+        listsWritten = store::FileExists("Colour.dat") && store::State().lists.colours.count() == 3;
+    });
+
+    ReadSettings();
+
+    EXPECT_EQ(upgrades, std::vector<Upgrade>{Upgrade::FromVersion1});
+    EXPECT_EQ(appellations, "Wines.dat");
+    EXPECT_TRUE(listsWritten);
+
+    // "Version" is now "3": the next start checks nothing.
+    upgrades.clear();
+    ReadSettings();
+    EXPECT_TRUE(upgrades.empty());
+}
+
+TEST_F(SettingsTest, DefaultUpgradeHandlerDoesNothing) {
+    shell::ResetSettings();
+    shell::SetSystemLanguageCodeForTests(QStringLiteral("fra"));
+    std::vector<Key> keys = CurrentKeys(Cwd());
+    keys[0].value = "2";
+    keys[1].value = "05";
+    WriteFileBytes(IniPath(), IniText(keys));
+    WriteFileBytes("Vins.dat", kOldBase);
+
+    ReadSettings();
+
+    EXPECT_EQ(ReadFileBytes("Vins.dat"), kOldBase);
+    EXPECT_EQ(Value("Software", "Version"), "3");
+}
+
+// ------------------------------------------------------------------ single keys
+
+TEST_F(SettingsTest, WriteReachesTheFileAtOnce) {
+    WriteSetting("Software", "Lastsave", "05/03/1999 09:05");
+    EXPECT_EQ(ReadFileBytes(IniPath()), "[Software]\nLastsave=05/03/1999 09:05\n");
+
+    WriteSetting("Options", "Language", "English UK");
+    WriteSetting("Software", "Lastsave", "06/03/1999 10:15");
+    EXPECT_EQ(ReadFileBytes(IniPath()),
+              "[Options]\nLanguage=English UK\n\n[Software]\nLastsave=06/03/1999 10:15\n");
+
+    EXPECT_EQ(Value("Software", "Lastsave"), "06/03/1999 10:15");
+    EXPECT_EQ(Value("Options", "Language"), "English UK");
+    EXPECT_EQ(Value("Options", "Sort"), "<missing>");
+    EXPECT_EQ(ReadSetting("Software", "Lastsave-x", "None"), "None");
+}
+
+// Directory names with blanks, commas and accents come back exactly, so an unchanged data
+// directory is never taken for another one.
+TEST_F(SettingsTest, PathsRoundTrip) {
+    for (const char* name : {"Ma cave", "cave,2", "caf\xc3\xa9 ; 1", "trail "}) {
+        fs::create_directory(dataDir + "/" + name);
+        fs::current_path(dataDir + "/" + name);
+        ReadSettings();
+        EXPECT_EQ(Value("Software", "Path"), Cwd()) << name;
+        const std::string before = ReadFileBytes(IniPath());
+        struct stat st {};
+        ::stat(IniPath().c_str(), &st);
+        const auto inode = st.st_ino;
+        ReadSettings(); // nothing to repair: the file is not rewritten
+        ::stat(IniPath().c_str(), &st);
+        EXPECT_EQ(st.st_ino, inode) << name;
+        EXPECT_EQ(ReadFileBytes(IniPath()), before) << name;
+    }
+    // A blank inside a value is written as it is.
+    fs::current_path(dataDir + "/Ma cave");
+    ReadSettings();
+    EXPECT_NE(ReadFileBytes(IniPath()).find("\nPath=" + Cwd() + "\n"), std::string::npos);
+}
+
+TEST_F(SettingsTest, UnwritableSettingsFileIsAnInputOutputError) {
+    const std::string blocker = configDir + "/not-a-directory";
+    WriteFileBytes(blocker, "x");
+    ::setenv("XDG_CONFIG_HOME", blocker.c_str(), 1);
+    EXPECT_THROW(WriteSetting("Options", "Sort", "2"), store::IoError);
+    EXPECT_THROW(ReadSettings(), store::IoError);
+}
+
+} // namespace
