@@ -1,4 +1,5 @@
 # make run   - install what is missing, build, start Tonnelix in its data folder
+#              (created on first run with the shipped reference files)
 # make test  - install what is missing, build, run every test
 # make bench - build and run the benchmarks
 BUILD   ?= build
@@ -6,7 +7,10 @@ JOBS    ?= $(shell nproc)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev qt6-tools-dev \
             qt6-l10n-tools qt6-tools-dev-tools libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev fonts-dejavu-core xvfb xauth imagemagick poppler-utils
+            libbenchmark-dev fonts-dejavu-core xvfb xauth imagemagick poppler-utils \
+            qt6-translations-l10n
+DATA_DIR   ?= $(HOME)/.local/share/Tonnelix
+CONFIG_DIR ?= $(or $(XDG_CONFIG_HOME),$(HOME)/.config)
 
 .PHONY: deps build run test bench clean
 
@@ -32,8 +36,36 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
+# The reference files to copy are those of the language the program will start in: the one
+# of the settings file, else the system language as the program reads it (LC_ALL, LC_MESSAGES,
+# LANG, then LANGUAGE). Both appellation bases are copied, since each language keeps its own.
+# A file already in the data folder is never replaced.
 run: build
-	@echo "The main window comes with the application shell; nothing to start yet."
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "Tonnelix needs a graphical display and none is set (DISPLAY is empty): start it from a desktop session, or try 'xvfb-run make run'."; \
+	  exit 1; \
+	fi
+	@mkdir -p "$(DATA_DIR)"
+	@lang=""; ini="$(CONFIG_DIR)/Tonnelix.ini"; \
+	if [ -f "$$ini" ]; then \
+	  value=$$(awk -F= '/^[[]/ { section = $$0 } \
+	    section == "[Options]" { key = $$1; gsub(/[ \t]/, "", key); \
+	      if (key == "Language") { sub(/^[^=]*=[ \t]*/, ""); print; exit } }' "$$ini"); \
+	  if [ -n "$$value" ]; then case "$$value" in English*) lang=en ;; *) lang=fr ;; esac; fi; \
+	fi; \
+	if [ -z "$$lang" ]; then \
+	  locale="$${LC_ALL:-$${LC_MESSAGES:-$$LANG}}"; \
+	  case "$$locale" in \
+	    ""|C|C.*|POSIX) lang=en ;; \
+	    *) [ -n "$${LANGUAGE%%:*}" ] && locale="$${LANGUAGE%%:*}"; \
+	       case "$$locale" in fr*) lang=fr ;; *) lang=en ;; esac ;; \
+	  esac; \
+	fi; \
+	copy() { if [ -f "$$1" ] && [ ! -e "$(DATA_DIR)/$$(basename "$$1")" ]; then \
+	  cp "$$1" "$(DATA_DIR)/" && echo "Copied $$(basename "$$1") into $(DATA_DIR)"; fi; }; \
+	for f in data/$$lang/*; do copy "$$f"; done; \
+	copy data/fr/Vins.dat; copy data/en/Wines.dat
+	cd "$(DATA_DIR)" && exec "$(CURDIR)/$(BUILD)/tonnelix"
 
 clean:
 	rm -rf $(BUILD)

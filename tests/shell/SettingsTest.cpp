@@ -198,15 +198,15 @@ TEST_F(SettingsTest, HalfFilledFileIsRepairedAndKeepsItsValues) {
 
 struct EdgeCase {
     const char* name;
-    std::vector<Key> changes;        // applied to a complete current file
-    std::optional<std::string> base; // the appellation base's bytes; none: no file
+    std::vector<Key> changes = {};        // applied to a complete current file
+    std::optional<std::string> base = {}; // the appellation base's bytes; none: no file
     DataLanguage language = DataLanguage::French;
     bool welcome = true;
     bool scale = false;
     bool preview = false;
     int sort = 1;
-    std::vector<Upgrade> upgrades;
-    std::vector<Key> after; // values in the file afterwards; "<cwd>" is the current directory
+    std::vector<Upgrade> upgrades = {};
+    std::vector<Key> after = {}; // values in the file afterwards; "<cwd>" is the current directory
 };
 
 void PrintTo(const EdgeCase& c, std::ostream* os) {

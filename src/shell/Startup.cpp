@@ -1,0 +1,49 @@
+#include "shell/Startup.h"
+
+#include <QScreen>
+
+#include "shell/LanguageModule.h"
+#include "shell/Settings.h"
+#include "shell/Umenu.h"
+#include "store/Files.h"
+#include "store/Messages.h"
+#include "ui/Application.h"
+#include "ui/Dialogs.h"
+#include "ui/Help.h"
+#include "ui/Icons.h"
+#include "ui/Screen.h"
+
+namespace shell {
+
+bool StartUp() {
+    ui::SetHelpLanguage(store::DataLanguage::French);
+    store::SetMessageSink([](int number) { ui::ShowMessageNumber(QString(), number); });
+    try {
+        ReadSettings();
+    } catch (const store::IoError& error) {
+        // No main window yet to go back to: the program ends.
+        ui::ShowIoError(error);
+        return false;
+    }
+    const store::DataLanguage language = CurrentSettings().language;
+    ui::SetScaleWindows(CurrentSettings().scale);
+    LoadLanguageModule(LocaleOf(language));
+    ui::SetHelpLanguage(language);
+    return true;
+}
+
+int RunTonnelix(int& argc, char** argv) {
+    ui::Application application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tonnelix"));
+    QApplication::setWindowIcon(ui::PictureIcon(ui::Picture::Glass));
+    if (!StartUp()) return 1;
+    TMenu menu;
+    // The screen's room first, for desktops whose window manager does not maximize.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        menu.setGeometry(screen->availableGeometry());
+    menu.showMaximized();
+    menu.activateWindow();
+    return QApplication::exec(); // nothing is written at exit: every change was written when made
+}
+
+} // namespace shell

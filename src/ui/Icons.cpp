@@ -1,0 +1,158 @@
+#include "ui/Icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace ui {
+
+namespace {
+
+constexpr int kSide = 64;
+const QColor kWine(128, 0, 32);
+const QColor kInk(40, 40, 60);
+const QColor kGlass(220, 232, 240);
+
+void DrawBottle(QPainter& p) {
+    QPainterPath body;
+    body.moveTo(27, 4);
+    body.lineTo(37, 4);
+    body.lineTo(37, 20);
+    body.cubicTo(37, 26, 46, 26, 46, 34);
+    body.lineTo(46, 58);
+    body.quadTo(46, 61, 43, 61);
+    body.lineTo(21, 61);
+    body.quadTo(18, 61, 18, 58);
+    body.lineTo(18, 34);
+    body.cubicTo(18, 26, 27, 26, 27, 20);
+    body.closeSubpath();
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(30, 80, 40));
+    p.drawPath(body);
+    p.setBrush(QColor(245, 240, 220));
+    p.drawRect(QRectF(21, 38, 22, 14));
+    p.setBrush(kWine);
+    p.drawRect(QRectF(26, 2, 12, 6));
+}
+
+void DrawGlass(QPainter& p) {
+    QPainterPath bowl;
+    bowl.moveTo(16, 6);
+    bowl.lineTo(48, 6);
+    bowl.cubicTo(50, 26, 44, 36, 32, 36);
+    bowl.cubicTo(20, 36, 14, 26, 16, 6);
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(kGlass);
+    p.drawPath(bowl);
+    QPainterPath wine;
+    wine.moveTo(16.5, 16);
+    wine.lineTo(47.5, 16);
+    wine.cubicTo(48, 28, 43, 34, 32, 34);
+    wine.cubicTo(21, 34, 16, 28, 16.5, 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kWine);
+    p.drawPath(wine);
+    p.setPen(QPen(kInk, 3));
+    p.drawLine(QPointF(32, 36), QPointF(32, 54));
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(kGlass);
+    p.drawEllipse(QRectF(18, 52, 28, 8));
+}
+
+void DrawDishes(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(14, 14, 36, 36));
+    p.setBrush(QColor(235, 235, 235));
+    p.drawEllipse(QRectF(21, 21, 22, 22));
+    p.setPen(QPen(kInk, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(7, 12), QPointF(7, 56)); // fork
+    for (int x : {4, 7, 10})
+        p.drawLine(QPointF(x, 6), QPointF(x, 18));
+    p.drawLine(QPointF(57, 6), QPointF(57, 56)); // knife
+    p.setBrush(kInk);
+    p.drawChord(QRectF(53, 4, 8, 30), 90 * 16, 180 * 16);
+}
+
+void DrawSearch(QPainter& p) {
+    p.setPen(QPen(kInk, 4));
+    p.setBrush(kGlass);
+    p.drawEllipse(QRectF(8, 8, 32, 32));
+    p.setPen(QPen(QColor(120, 80, 30), 8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(38, 38), QPointF(56, 56));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kWine);
+    p.drawEllipse(QRectF(18, 18, 12, 12));
+}
+
+void DrawAdmin(QPainter& p) {
+    // A book of records: cover and ruled page.
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(kWine);
+    p.drawRoundedRect(QRectF(10, 6, 44, 52), 3, 3);
+    p.setBrush(QColor(250, 246, 230));
+    p.drawRect(QRectF(16, 10, 34, 44));
+    p.setPen(QPen(kInk, 2));
+    for (int y = 18; y <= 46; y += 7)
+        p.drawLine(QPointF(20, y), QPointF(46, y));
+}
+
+void DrawQuit(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(150, 100, 50));
+    p.drawRect(QRectF(10, 6, 28, 52)); // door
+    p.setBrush(QColor(230, 200, 80));
+    p.drawEllipse(QRectF(30, 30, 4, 4));
+    p.setPen(QPen(kWine, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(34, 32), QPointF(58, 32));
+    p.drawLine(QPointF(50, 24), QPointF(58, 32));
+    p.drawLine(QPointF(50, 40), QPointF(58, 32));
+}
+
+void DrawHelp(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(30, 60, 140));
+    p.drawEllipse(QRectF(6, 6, 52, 52));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(40);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(6, 6, 52, 52), Qt::AlignCenter, QStringLiteral("?"));
+}
+
+} // namespace
+
+QIcon PictureIcon(Picture picture) {
+    QPixmap pixmap(kSide, kSide);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    switch (picture) {
+    case Picture::Bottle:
+        DrawBottle(painter);
+        break;
+    case Picture::Glass:
+        DrawGlass(painter);
+        break;
+    case Picture::Dishes:
+        DrawDishes(painter);
+        break;
+    case Picture::Search:
+        DrawSearch(painter);
+        break;
+    case Picture::Admin:
+        DrawAdmin(painter);
+        break;
+    case Picture::Quit:
+        DrawQuit(painter);
+        break;
+    case Picture::Help:
+        DrawHelp(painter);
+        break;
+    }
+    painter.end();
+    return QIcon(pixmap);
+}
+
+} // namespace ui

@@ -1,0 +1,12 @@
+// The program's pictures, drawn rather than shipped.
+#pragma once
+
+#include <QIcon>
+
+namespace ui {
+
+enum class Picture { Bottle, Glass, Dishes, Search, Admin, Quit, Help };
+
+QIcon PictureIcon(Picture picture);
+
+} // namespace ui

@@ -1,0 +1,18 @@
+#include "ui/State.h"
+
+namespace ui {
+
+UiState& State() {
+    static UiState state;
+    return state;
+}
+
+void ResetState() {
+    UiState& state = State();
+    if (state.helpViewer) delete state.helpViewer.data();
+    testing::Recorder* recorder = state.recorder; // a live recorder outlasts a reset
+    state = UiState{};
+    state.recorder = recorder;
+}
+
+} // namespace ui

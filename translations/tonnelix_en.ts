@@ -1,0 +1,521 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="fr">
+<context>
+    <name>Cp1252</name>
+    <message>
+        <source>Le caractère « %1 » ne peut pas être enregistré par Tonnelix.</source>
+        <translation>The character “%1” cannot be stored by Tonnelix.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Page d&apos;aide introuvable</source>
+        <translation>Help page not found</translation>
+    </message>
+    <message>
+        <source>Recherche : « %1 »</source>
+        <translation>Search: “%1”</translation>
+    </message>
+    <message>
+        <source>Aucune page ne contient ces mots.</source>
+        <translation>No page contains these words.</translation>
+    </message>
+    <message>
+        <source>Aide de Tonnelix</source>
+        <translation>Tonnelix Help</translation>
+    </message>
+    <message>
+        <source>&amp;Sommaire</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;Précédent</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>Sui&amp;vant</source>
+        <translation>&amp;Forward</translation>
+    </message>
+    <message>
+        <source>&amp;Rechercher :</source>
+        <translation>&amp;Search:</translation>
+    </message>
+    <message>
+        <source>&amp;Chercher</source>
+        <translation>&amp;Find</translation>
+    </message>
+</context>
+<context>
+    <name>IoError</name>
+    <message>
+        <source>Fichier introuvable</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Nom de fichier incorrect</source>
+        <translation>Invalid file name</translation>
+    </message>
+    <message>
+        <source>Trop de fichiers ouverts</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>Accès au fichier refusé</source>
+        <translation>File access denied</translation>
+    </message>
+    <message>
+        <source>Lecture au-delà de la fin de fichier</source>
+        <translation>Read beyond end of file</translation>
+    </message>
+    <message>
+        <source>Disque plein</source>
+        <translation>Disk full</translation>
+    </message>
+    <message>
+        <source>Erreur E/S %1</source>
+        <translation>I/O error %1</translation>
+    </message>
+    <message>
+        <source>Fichier : %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>MessageTable</name>
+    <message>
+        <source>Erreur de format du fichier cave</source>
+        <comment>1</comment>
+        <translation>Format error in the cellar file</translation>
+    </message>
+    <message>
+        <source>Erreur de format du fichier vins consommés</source>
+        <comment>2</comment>
+        <translation>Format error in the wines drunk file</translation>
+    </message>
+    <message>
+        <source>La couleur n&apos;est pas sélectionnée</source>
+        <comment>3</comment>
+        <translation>No colour is selected</translation>
+    </message>
+    <message>
+        <source>La région n&apos;est pas sélectionnée</source>
+        <comment>4</comment>
+        <translation>No region is selected</translation>
+    </message>
+    <message>
+        <source>L&apos;appellation n&apos;est pas sélectionnée</source>
+        <comment>5</comment>
+        <translation>No appellation is selected</translation>
+    </message>
+    <message>
+        <source>Le millésime ne doit contenir que des chiffres</source>
+        <comment>6</comment>
+        <translation>The vintage may only contain digits</translation>
+    </message>
+    <message>
+        <source>La quantité saisie est incorrecte</source>
+        <comment>7</comment>
+        <translation>The quantity entered is incorrect</translation>
+    </message>
+    <message>
+        <source>Le prix saisi est incorrect</source>
+        <comment>8</comment>
+        <translation>The price entered is incorrect</translation>
+    </message>
+    <message>
+        <source>Le prix ne doit pas dépasser 100000</source>
+        <comment>9</comment>
+        <translation>The price must not exceed 100000</translation>
+    </message>
+    <message>
+        <source>La date d&apos;achat est incorrecte</source>
+        <comment>10</comment>
+        <translation>The purchase date is incorrect</translation>
+    </message>
+    <message>
+        <source>apogée non numérique</source>
+        <comment>11</comment>
+        <translation>The peak year is not a number</translation>
+    </message>
+    <message>
+        <source>La date de consommation est incorrecte</source>
+        <comment>12</comment>
+        <translation>The date drunk is incorrect</translation>
+    </message>
+    <message>
+        <source>La cave ne contient pas autant de bouteilles</source>
+        <comment>13</comment>
+        <translation>The cellar does not hold that many bottles</translation>
+    </message>
+    <message>
+        <source>La quantité en cave n&apos;est pas un nombre : corrigez-la dans la fiche du vin</source>
+        <comment>14</comment>
+        <translation>The quantity in the cellar is not a number: correct it on the wine&apos;s record first</translation>
+    </message>
+    <message>
+        <source>La quantité consommée est incorrecte</source>
+        <comment>15</comment>
+        <translation>The quantity drunk is incorrect</translation>
+    </message>
+    <message>
+        <source>Aucun vin n&apos;est sélectionné</source>
+        <comment>17</comment>
+        <translation>No wine is selected</translation>
+    </message>
+    <message>
+        <source>Aucun plat n&apos;est sélectionné</source>
+        <comment>18</comment>
+        <translation>No dish is selected</translation>
+    </message>
+    <message>
+        <source>Date de début de période incorrecte</source>
+        <comment>19</comment>
+        <translation>The start date of the period is incorrect</translation>
+    </message>
+    <message>
+        <source>Date de fin de période incorrecte</source>
+        <comment>20</comment>
+        <translation>The end date of the period is incorrect</translation>
+    </message>
+    <message>
+        <source>Aucune année n&apos;est sélectionné</source>
+        <comment>21</comment>
+        <translation>No year is selected</translation>
+    </message>
+    <message>
+        <source>Plat déjà présent dans la liste</source>
+        <comment>22</comment>
+        <translation>This dish is already in the list</translation>
+    </message>
+    <message>
+        <source>Cette appellation n&apos;existe pas dans cette couleur</source>
+        <comment>23</comment>
+        <translation>This appellation does not exist in this colour</translation>
+    </message>
+    <message>
+        <source>Aucune appellation n&apos;est sélectionnée</source>
+        <comment>24</comment>
+        <translation>No appellation is selected</translation>
+    </message>
+    <message>
+        <source>Année déjà présente dans la liste</source>
+        <comment>25</comment>
+        <translation>This year is already in the list</translation>
+    </message>
+    <message>
+        <source>La note saisie doit être inférieure à 20</source>
+        <comment>26</comment>
+        <translation>The mark must not be above 20</translation>
+    </message>
+    <message>
+        <source>Vous n&apos;avez saisi aucune note</source>
+        <comment>27</comment>
+        <translation>No mark has been entered</translation>
+    </message>
+    <message>
+        <source>L&apos;année saisie est incorrecte</source>
+        <comment>28</comment>
+        <translation>The year entered is incorrect</translation>
+    </message>
+    <message>
+        <source>Aucun élément n&apos;est sélectionné</source>
+        <comment>29</comment>
+        <translation>No item is selected</translation>
+    </message>
+    <message>
+        <source>Vous avez atteint le nombre maximum d&apos;élément de la base</source>
+        <comment>30</comment>
+        <translation>The list already holds its maximum number of items</translation>
+    </message>
+    <message>
+        <source>élément déjà présent dans la base</source>
+        <comment>31</comment>
+        <translation>This item is already in the list</translation>
+    </message>
+    <message>
+        <source>La disquette ne contient aucune sauvegarde pour Tonnelix</source>
+        <comment>32</comment>
+        <translation>The disk holds no Tonnelix backup</translation>
+    </message>
+    <message>
+        <source>Vous n&apos;avez saisi aucun nom de domaine</source>
+        <comment>36</comment>
+        <translation>No estate name has been entered</translation>
+    </message>
+    <message>
+        <source>Vous n&apos;avez saisi le nom du propriétaire</source>
+        <comment>37</comment>
+        <translation>No owner name has been entered</translation>
+    </message>
+    <message>
+        <source>Domaine absent de la base</source>
+        <comment>38</comment>
+        <translation>This estate is not in the list</translation>
+    </message>
+    <message>
+        <source>Fichier non trouvé</source>
+        <comment>39</comment>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Avertissement</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>TMenu</name>
+    <message>
+        <source>&amp;Livre de Cave</source>
+        <translation>Cellar &amp;Book</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Ouvre le livre de cave</source>
+        <translation>Opens the cellar book</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>Importe le contenu d&apos;un fichier texte dans la cave</source>
+        <translation>Imports the contents of a text file into the cellar</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Export</translation>
+    </message>
+    <message>
+        <source>Exporte le contenu de la cave vers un fichier texte</source>
+        <translation>Exports the contents of the cellar to a text file</translation>
+    </message>
+    <message>
+        <source>O&amp;ptions</source>
+        <translation>O&amp;ptions</translation>
+    </message>
+    <message>
+        <source>Options de Tonnelix</source>
+        <translation>Tonnelix options</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Quitte Tonnelix</source>
+        <translation>Quits Tonnelix</translation>
+    </message>
+    <message>
+        <source>&amp;Conseil</source>
+        <translation>&amp;Advice</translation>
+    </message>
+    <message>
+        <source>C&amp;hoisir un vin</source>
+        <translation>&amp;Choose a Wine</translation>
+    </message>
+    <message>
+        <source>Aide dans le choix d&apos;un vin</source>
+        <translation>Helps you choose a wine</translation>
+    </message>
+    <message>
+        <source>Alliance &amp;Mets/Vins</source>
+        <translation>&amp;Food and Wine Pairing</translation>
+    </message>
+    <message>
+        <source>Mariages entre Mets et Vins</source>
+        <translation>Matches food and wine</translation>
+    </message>
+    <message>
+        <source>&amp;Recherche</source>
+        <translation>Sea&amp;rch</translation>
+    </message>
+    <message>
+        <source>&amp;Vins consommés</source>
+        <translation>&amp;Wines Drunk</translation>
+    </message>
+    <message>
+        <source>Consulte les vins consommés</source>
+        <translation>Looks up the wines drunk</translation>
+    </message>
+    <message>
+        <source>A&amp;dministration</source>
+        <translation>Ad&amp;ministration</translation>
+    </message>
+    <message>
+        <source>&amp;Bases des vins</source>
+        <translation>&amp;Appellation Base</translation>
+    </message>
+    <message>
+        <source>Gestion de la base des appellations</source>
+        <translation>Manages the appellation base</translation>
+    </message>
+    <message>
+        <source>&amp;Maturité des vins</source>
+        <translation>Wine &amp;Maturity</translation>
+    </message>
+    <message>
+        <source>Gestion de la maturité des vins</source>
+        <translation>Manages wine maturity</translation>
+    </message>
+    <message>
+        <source>Domaines</source>
+        <translation>Estates</translation>
+    </message>
+    <message>
+        <source>A&amp;utres bases</source>
+        <translation>&amp;Other Lists</translation>
+    </message>
+    <message>
+        <source>Gestions des autres bases de données</source>
+        <translation>Manages the other lists</translation>
+    </message>
+    <message>
+        <source>&amp;Sauvegarde</source>
+        <translation>&amp;Backup</translation>
+    </message>
+    <message>
+        <source>Sauvegarde les bases de données</source>
+        <translation>Backs up the data files</translation>
+    </message>
+    <message>
+        <source>&amp;Restauration</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>Restauration des bases à partir d&apos;une sauvegarde</source>
+        <translation>Restores the data files from a backup</translation>
+    </message>
+    <message>
+        <source>M&amp;ise à jour</source>
+        <translation>&amp;Update</translation>
+    </message>
+    <message>
+        <source>Mise à jour des bases d&apos;appellations</source>
+        <translation>Updates the appellation bases</translation>
+    </message>
+    <message>
+        <source>Lan&amp;gue</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Français</source>
+        <translation>&amp;French</translation>
+    </message>
+    <message>
+        <source>Tous les menus et écrans seront en Français</source>
+        <translation>All menus and windows will be in French</translation>
+    </message>
+    <message>
+        <source>&amp;Anglais</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>Tous les menus et écrans seront en Anglais</source>
+        <translation>All menus and windows will be in English</translation>
+    </message>
+    <message>
+        <source>Aid&amp;e</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Index de l&apos;aide</source>
+        <translation>Help &amp;Contents</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide de Tonnelix</source>
+        <translation>Opens the Tonnelix help</translation>
+    </message>
+    <message>
+        <source>&amp;Recherche dans l&apos;aide</source>
+        <translation>&amp;Search Help</translation>
+    </message>
+    <message>
+        <source>à &amp;propos de...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>A propos de Tonnelix...</source>
+        <translation>About Tonnelix...</translation>
+    </message>
+    <message>
+        <source>&amp;Cave</source>
+        <translation>&amp;Cellar</translation>
+    </message>
+    <message>
+        <source>V&amp;ins</source>
+        <translation>&amp;Wines</translation>
+    </message>
+    <message>
+        <source>Plat&amp;s</source>
+        <translation>&amp;Dishes</translation>
+    </message>
+    <message>
+        <source>C&amp;herche</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>Admi&amp;n.</source>
+        <translation>Adm&amp;in.</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>Hel&amp;p</translation>
+    </message>
+</context>
+<context>
+    <name>TProposBox</name>
+    <message>
+        <source>A Propos de ...</source>
+        <translation>About ...</translation>
+    </message>
+    <message>
+        <source>Version : %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Mémoire utilisable par le système :</source>
+        <translation>Memory available to the system:</translation>
+    </message>
+    <message>
+        <source>Mémoire Utilisée :</source>
+        <translation>Memory in use:</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>&amp;Vin du jour :</source>
+        <translation>&amp;Wine of the day:</translation>
+    </message>
+    <message>
+        <source>Afficher cette fenêtre au démarrage</source>
+        <translation>Show this window at start-up</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Guide du vin</source>
+        <translation>Wine &amp;Guide</translation>
+    </message>
+    <message>
+        <source>Petit guide du vin</source>
+        <translation>A short guide to wine</translation>
+    </message>
+</context>
+</TS>
