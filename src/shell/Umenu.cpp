@@ -1,5 +1,7 @@
 #include "shell/Umenu.h"
 
+#include "cellar/Ulivre.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -124,8 +126,12 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* about = addItem(help, "Apropos1", QT_TRANSLATE_NOOP("TMenu", "à &propos de..."),
                              QT_TRANSLATE_NOOP("TMenu", "A propos de Tonnelix..."));
 
-    for (QAction* item : {quit, contents, helpSearch, about})
+    for (QAction* item : {open, quit, contents, helpSearch, about})
         item->setEnabled(true);
+    connect(open, &QAction::triggered, this, [this] {
+        TLivre livre(this);
+        ui::ExecModal(livre);
+    });
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(contents, &QAction::triggered, this, [] { ui::ShowHelpContents(); });
     connect(helpSearch, &QAction::triggered, this, [] { ui::ShowHelpSearch(); });

@@ -1,0 +1,361 @@
+#include "cellar/Ulivre.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "cellar/CellarState.h"
+#include "cellar/Unouveau.h"
+#include "store/Records.h"
+#include "store/State.h"
+#include "store/Text.h"
+#include "ui/Cp1252.h"
+#include "ui/Dialogs.h"
+#include "ui/Help.h"
+#include "ui/Icons.h"
+#include "ui/Screen.h"
+#include "ui/State.h"
+
+namespace cellar {
+
+constexpr int kDesignWidths[6] = {60, 43, 30, 155, 140, 60};
+
+namespace {
+const char* const kHeaders[6] = {
+    QT_TRANSLATE_NOOP("TLivre", "Couleur"),     QT_TRANSLATE_NOOP("TLivre", "Année"),
+    QT_TRANSLATE_NOOP("TLivre", "Qté"),         QT_TRANSLATE_NOOP("TLivre", "Appellation"),
+    QT_TRANSLATE_NOOP("TLivre", "Domaine"),     QT_TRANSLATE_NOOP("TLivre", "Place"),
+};
+} // namespace
+
+void CellarListModel::setRows(std::vector<Row> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+int CellarListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int CellarListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 6; }
+
+QVariant CellarListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid()) return {};
+    return rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
+}
+
+QVariant CellarListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 6) return {};
+    return QCoreApplication::translate("TLivre", kHeaders[section]);
+}
+
+void CellarListModel::retranslate() { emit headerDataChanged(Qt::Horizontal, 0, 5); }
+
+} // namespace cellar
+
+namespace {
+
+constexpr int kHelpTopic = 1;
+
+QPushButton* Button(QWidget* parent, const char* name, ui::Picture picture) {
+    auto* button = new QPushButton(ui::PictureIcon(picture), QString(), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+std::string Bytes(const QString& text) {
+    std::string out;
+    ui::ToCp1252(text, out);
+    return out;
+}
+
+QString Shown(const std::string& field) { return ui::ToQString(store::RightTrim(field)); }
+
+} // namespace
+
+TLivre::TLivre(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TLivre"));
+
+    auto* filterFrame = new QFrame(this);
+    filterFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    Liste_coul = new QComboBox(filterFrame);
+    Liste_coul->setObjectName(QStringLiteral("Liste_coul"));
+    Liste_region = new QComboBox(filterFrame);
+    Liste_region->setObjectName(QStringLiteral("Liste_region"));
+    Recherche = new QLineEdit(filterFrame);
+    Recherche->setObjectName(QStringLiteral("Recherche"));
+    ui::RefuseOutsideCp1252(Recherche);
+    colourLabel_ = new QLabel(filterFrame);
+    colourLabel_->setBuddy(Liste_coul);
+    regionLabel_ = new QLabel(filterFrame);
+    regionLabel_->setBuddy(Liste_region);
+    searchLabel_ = new QLabel(filterFrame);
+    searchLabel_->setBuddy(Recherche);
+    BitBtn2 = new QPushButton(filterFrame);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    select_cave = new QGroupBox(filterFrame);
+    select_cave->setObjectName(QStringLiteral("select_cave"));
+    allWines_ = new QRadioButton(select_cave);
+    toDrink_ = new QRadioButton(select_cave);
+    allWines_->setChecked(true);
+    auto* radios = new QVBoxLayout(select_cave);
+    radios->addWidget(allWines_);
+    radios->addWidget(toDrink_);
+
+    auto* filters = new QGridLayout;
+    filters->addWidget(colourLabel_, 0, 0);
+    filters->addWidget(Liste_coul, 0, 1);
+    filters->addWidget(regionLabel_, 1, 0);
+    filters->addWidget(Liste_region, 1, 1);
+    filters->addWidget(searchLabel_, 2, 0);
+    filters->addWidget(Recherche, 2, 1);
+    auto* band = new QHBoxLayout(filterFrame);
+    band->addLayout(filters, 2);
+    band->addWidget(BitBtn2, 0, Qt::AlignCenter);
+    band->addWidget(select_cave, 1);
+
+    Liste_vins = new QTableView(this);
+    Liste_vins->setObjectName(QStringLiteral("Liste_vins"));
+    model_ = new cellar::CellarListModel(Liste_vins);
+    Liste_vins->setModel(model_);
+    Liste_vins->setShowGrid(true);
+    Liste_vins->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Liste_vins->setSelectionMode(QAbstractItemView::SingleSelection);
+    Liste_vins->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Liste_vins->setWordWrap(false);
+    Liste_vins->verticalHeader()->hide();
+    Liste_vins->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Liste_vins->verticalHeader()->setDefaultSectionSize(Liste_vins->fontMetrics().height() + 6);
+    Liste_vins->horizontalHeader()->setSectionsClickable(false);
+    Liste_vins->horizontalHeader()->setHighlightSections(false);
+    Liste_vins->horizontalHeader()->setStretchLastSection(true);
+    // The selection stays visible when the list loses the focus.
+    QPalette palette = Liste_vins->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    Liste_vins->setPalette(palette);
+
+    BitBtn3 = Button(this, "BitBtn3", ui::Picture::Bottle);
+    BitBtn6 = Button(this, "BitBtn6", ui::Picture::Glass);
+    BitBtn5 = Button(this, "BitBtn5", ui::Picture::Search);
+    BitBtn4 = Button(this, "BitBtn4", ui::Picture::Dishes);
+    BitBtn7 = Button(this, "BitBtn7", ui::Picture::Admin);
+    BitBtn1 = Button(this, "BitBtn1", ui::Picture::Quit);
+    BitBtn8 = Button(this, "BitBtn8", ui::Picture::Help);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {BitBtn3, BitBtn6, BitBtn5, BitBtn4, BitBtn7, BitBtn1, BitBtn8}) buttons->addWidget(b);
+
+    Nb = new QLineEdit(this);
+    Nb->setObjectName(QStringLiteral("Nb"));
+    Nb->setReadOnly(true);
+    Nb->setFocusPolicy(Qt::NoFocus);
+    Nb->setAlignment(Qt::AlignCenter);
+    Nb->setStyleSheet(QStringLiteral("QLineEdit { background: #00FFFF; }"));
+    Nb->setMaximumWidth(Nb->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+    countLabel_ = new QLabel(this);
+    countLabel_->setBuddy(Nb);
+    auto* count = new QHBoxLayout;
+    count->addStretch(1);
+    count->addWidget(countLabel_);
+    count->addWidget(Nb);
+    count->addStretch(1);
+
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(filterFrame);
+    main->addWidget(Liste_vins, 1);
+    main->addLayout(buttons);
+    main->addLayout(count);
+
+    connect(Liste_coul, &QComboBox::currentIndexChanged, this, &TLivre::Cherch);
+    connect(Liste_region, &QComboBox::currentIndexChanged, this, &TLivre::Cherch);
+    connect(Recherche, &QLineEdit::textChanged, this, &TLivre::Cherch);
+    connect(allWines_, &QRadioButton::clicked, this, &TLivre::Cherch);
+    connect(toDrink_, &QRadioButton::clicked, this, &TLivre::Cherch);
+    connect(BitBtn2, &QPushButton::clicked, this, &TLivre::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TLivre::BitBtn3Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &TLivre::BitBtn5Click);
+    connect(Liste_vins, &QTableView::doubleClicked, this, &TLivre::BitBtn5Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TLivre::BitBtn6Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TLivre::BitBtn4Click);
+    connect(BitBtn7, &QPushButton::clicked, this, &TLivre::BitBtn7Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn8, &QPushButton::clicked, this, [] { ui::ShowHelpTopic(kHelpTopic); });
+    ui::InstallHelpKey(this, kHelpTopic);
+
+    retranslateUi();
+    ui::FitWindowToScreen(this);
+    const QHeaderView* header = Liste_vins->horizontalHeader();
+    for (int column = 0; column < 6; ++column) {
+        const int design = ui::State().scaleWindows ? ui::ScaleToScreen(cellar::kDesignWidths[column]) : cellar::kDesignWidths[column];
+        const int heading = header->fontMetrics().horizontalAdvance(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) + 16;
+        Liste_vins->setColumnWidth(column, std::max(design, heading));
+    }
+    store::State().filter.toDrink = false;
+    fillFilterLists();
+    Cherch();
+}
+
+void TLivre::retranslateUi() {
+    setWindowTitle(tr("Livre de cave"));
+    colourLabel_->setText(tr("Couleur :"));
+    regionLabel_->setText(tr("Région :"));
+    searchLabel_->setText(tr("Recherche :"));
+    countLabel_->setText(tr("Nombre de bouteilles :"));
+    BitBtn2->setText(tr("R.A.Z"));
+    allWines_->setText(tr("Tous les vins"));
+    toDrink_->setText(tr("Vins à boire dans l'année"));
+    BitBtn3->setText(tr("Nouveau"));
+    BitBtn6->setText(tr("Sortie"));
+    BitBtn5->setText(tr("Zoom"));
+    BitBtn4->setText(tr("Imprimer"));
+    BitBtn7->setText(tr("Statistiques"));
+    BitBtn1->setText(tr("OK"));
+    BitBtn8->setText(tr("Aide"));
+    const struct {
+        QWidget* widget;
+        QString hint;
+    } hints[] = {
+        {Liste_coul, tr("Couleur recherchée")},
+        {Liste_region, tr("Région recherchée")},
+        {Recherche, tr("Texte à rechercher")},
+        {BitBtn2, tr("Supprime tous les critères de recherche")},
+        {select_cave, tr("Filtre sur l'affichage des vins")},
+        {Liste_vins, tr("Vins de votre cave")},
+        {BitBtn3, tr("Entrée d'un vin dans la cave")},
+        {BitBtn6, tr("Sortie d'un vin de la cave")},
+        {BitBtn5, tr("Affiche les caractéristiques d'un vin")},
+        {BitBtn4, tr("Imprime le contenu de la sélection")},
+        {BitBtn7, tr("Statistiques sur le contenu de la cave")},
+        {BitBtn1, tr("Retour à l'écran principal")},
+        {BitBtn8, tr("Accès à l'aide")},
+        {Nb, tr("Nombre de bouteilles séléctionnées")},
+    };
+    for (const auto& h : hints) {
+        h.widget->setToolTip(h.hint);
+        h.widget->setStatusTip(h.hint);
+    }
+    model_->retranslate();
+}
+
+void TLivre::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void TLivre::fillFilterLists() {
+    const store::Vocabulary& lists = store::State().lists;
+    const QString all = QString::fromLatin1(store::AllEntry(store::State().language));
+    const QSignalBlocker colourBlock(Liste_coul);
+    const QSignalBlocker regionBlock(Liste_region);
+    Liste_coul->clear();
+    Liste_coul->addItem(all);
+    for (const auto& entry : lists.colours.entries) Liste_coul->addItem(Shown(entry));
+    Liste_region->clear();
+    Liste_region->addItem(all);
+    for (const auto& entry : lists.regions.entries) Liste_region->addItem(Shown(entry));
+    Liste_region->addItem(Shown(lists.regions.fixedEntry));
+    Liste_coul->setCurrentIndex(0);
+    Liste_region->setCurrentIndex(0);
+}
+
+void TLivre::Cherch() {
+    store::RecordFilter& filter = store::State().filter;
+    filter.toDrink = toDrink_->isChecked();
+    filter.colour = store::RightTrim(Bytes(Liste_coul->currentText()));
+    filter.second = store::RightTrim(Bytes(Liste_region->currentText()));
+    filter.search = store::RightTrim(Bytes(Recherche->text())).substr(0, 30);
+    filter.dateFrom.clear();
+    filter.dateTo.clear();
+
+    std::vector<cellar::CellarListModel::Row> rows;
+    long bottles = 0;
+    store::LineReader in;
+    if (store::OpenTextForReading(in, store::State().files.cellar)) {
+        store::CellarWine wine;
+        while (!in.eof() && store::ReadCellarWine(in, wine)) {
+            if (!store::CellarWineMatches(wine)) continue;
+            if (filter.toDrink && !store::PeakYearHasCome(wine)) continue;
+            rows.push_back({Shown(wine.colour), Shown(wine.vintage), Shown(wine.quantity), Shown(wine.appellation),
+                            Shown(wine.domaine), Shown(wine.location)});
+            long quantity = 0;
+            const std::string q = store::RightTrim(wine.quantity);
+            if (store::ParseWholeNumber(q, quantity)) bottles += quantity;
+        }
+    }
+    const int count = static_cast<int>(rows.size());
+    model_->setRows(std::move(rows));
+    Nb->setText(QString::number(bottles));
+    cellar::State().lastRow = count - 1;
+}
+
+int TLivre::selectedRow() const {
+    const QModelIndexList rows = Liste_vins->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void TLivre::reselect() {
+    const int row = cellar::State().selectedRow;
+    if (row < 0 || row >= model_->rowCount()) return;
+    Liste_vins->selectRow(row);
+    Liste_vins->scrollTo(model_->index(row, 0), QAbstractItemView::EnsureVisible);
+}
+
+void TLivre::BitBtn2Click() {
+    {
+        const QSignalBlocker colourBlock(Liste_coul);
+        const QSignalBlocker regionBlock(Liste_region);
+        const QSignalBlocker searchBlock(Recherche);
+        Liste_coul->setCurrentIndex(0);
+        Liste_region->setCurrentIndex(0);
+        Recherche->clear();
+    }
+    Cherch();
+}
+
+void TLivre::BitBtn3Click() {
+    cellar::State().selectedRow = selectedRow();
+    TNewForm form(this);
+    ui::ExecModal(form);
+    Cherch();
+    reselect();
+}
+
+void TLivre::openWineWindow(bool exitWindow) {
+    const int row = selectedRow();
+    if (row < 0) {
+        ui::ShowMessageNumber(tr("Aucun vin n'est sélectionné"), 17);
+        return;
+    }
+    cellar::Navigation& nav = cellar::State();
+    nav.selectedRow = row;
+    nav.currentWinePosition = store::CellarPositionOfMatch(row + 1);
+    (void)exitWindow; // the zoom and exit windows open here once they exist
+    Cherch();
+    reselect();
+}
+
+void TLivre::BitBtn5Click() { openWineWindow(false); }
+void TLivre::BitBtn6Click() { openWineWindow(true); }
+
+void TLivre::BitBtn4Click() {
+    // The cellar report prints the listed rows once the report engine exists.
+}
+
+void TLivre::BitBtn7Click() {
+    cellar::State().selectedRow = selectedRow();
+    reselect();
+}

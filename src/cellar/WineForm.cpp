@@ -1,0 +1,301 @@
+#include "cellar/WineForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "cellar/IdentityCascade.h"
+#include "store/RefBases.h"
+#include "store/State.h"
+#include "store/Text.h"
+#include "store/WineEntry.h"
+#include "ui/Cp1252.h"
+#include "ui/Icons.h"
+
+namespace cellar {
+
+namespace {
+
+QLineEdit* Edit(QWidget* parent, const char* name, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    if (maxLength > 0) edit->setMaxLength(maxLength);
+    ui::RefuseOutsideCp1252(edit);
+    return edit;
+}
+
+QLineEdit* Masked(QWidget* parent, const char* name, const char* mask, int widthChars) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setInputMask(QString::fromLatin1(mask));
+    const QFontMetrics metrics(edit->font());
+    edit->setMinimumWidth(metrics.horizontalAdvance(QString(widthChars + 3, QLatin1Char('0'))));
+    edit->setMaximumWidth(metrics.horizontalAdvance(QString(widthChars + 6, QLatin1Char('0'))));
+    return edit;
+}
+
+QComboBox* Combo(QWidget* parent, const char* name) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(10);
+    return box;
+}
+
+std::string Bytes(const QString& text) {
+    std::string out;
+    ui::ToCp1252(text, out);
+    return out;
+}
+
+std::string Trim(const std::string& text) {
+    std::size_t begin = text.find_first_not_of(' ');
+    return begin == std::string::npos ? std::string() : store::RightTrim(text.substr(begin));
+}
+
+} // namespace
+
+WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName(QString::fromLatin1(context));
+
+    Liste_domaine = Combo(this, "Liste_domaine");
+    Liste_coul = Combo(this, "Liste_coul");
+    Liste_region = Combo(this, "Liste_region");
+    Liste_appel = Combo(this, "Liste_appel");
+    Liste_appel->setMinimumContentsLength(24);
+    Liste_domaine->setMinimumContentsLength(30);
+    Quantite = Masked(this, "Quantite", "90", 2);
+    millesime = Masked(this, "millesime", "9999", 4);
+    Prop = Edit(this, "Prop", 50);
+    Remarques = Edit(this, "Remarques", 50);
+    Appreciation = Combo(this, "Appreciation");
+    Emplacement = Edit(this, "Emplacement", 10);
+    format = Combo(this, "format");
+    prix = Masked(this, "prix", "00000.00", 8);
+    dateachat = Masked(this, "dateachat", "00/00/9999", 10);
+    apogee = Masked(this, "apogee", "9999", 4);
+    Lieu = Edit(this, "Lieu", 50);
+    if (withKeeping) {
+        garde = new QLineEdit(this);
+        garde->setObjectName(QStringLiteral("garde"));
+        garde->setReadOnly(true);
+        garde->setFocusPolicy(Qt::NoFocus);
+        garde->setStyleSheet(QStringLiteral("QLineEdit { background: #00FFFF; }"));
+    }
+    select_touteappel = new QCheckBox(this);
+    select_touteappel->setObjectName(QStringLiteral("select_touteappel"));
+    BitBtn1 = new QPushButton(ui::PictureIcon(ui::Picture::Bottle), QString(), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn3 = new QPushButton(ui::PictureIcon(ui::Picture::Help), QString(), this);
+    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+
+    auto label = [this](QWidget* field, const char* caption) {
+        auto* l = new QLabel(this);
+        l->setBuddy(field);
+        labels_.push_back({l, caption});
+        return l;
+    };
+
+    grid_ = new QGridLayout;
+    int row = 0;
+    grid_->addWidget(label(Liste_domaine, QT_TRANSLATE_NOOP("TNewForm", "Domaine ou Château :")), row, 0);
+    grid_->addWidget(Liste_domaine, row++, 1, 1, 5);
+
+    auto* identity = new QFrame(this);
+    identity->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* identityGrid = new QGridLayout(identity);
+    identityGrid->addWidget(label(Liste_coul, QT_TRANSLATE_NOOP("TNewForm", "Couleur :")), 0, 0);
+    identityGrid->addWidget(Liste_coul, 0, 1);
+    identityGrid->addWidget(label(Liste_region, QT_TRANSLATE_NOOP("TNewForm", "Région :")), 0, 2);
+    identityGrid->addWidget(Liste_region, 0, 3);
+    identityGrid->addWidget(label(Quantite, QT_TRANSLATE_NOOP("TNewForm", "Quantité :")), 0, 4);
+    identityGrid->addWidget(Quantite, 0, 5);
+    identityGrid->addWidget(label(Liste_appel, QT_TRANSLATE_NOOP("TNewForm", "Appellation :")), 1, 0);
+    identityGrid->addWidget(Liste_appel, 1, 1, 1, 3);
+    identityGrid->addWidget(label(millesime, QT_TRANSLATE_NOOP("TNewForm", "Millésime :")), 1, 4);
+    identityGrid->addWidget(millesime, 1, 5);
+    identityGrid->setColumnStretch(1, 1);
+    identityGrid->setColumnStretch(3, 1);
+    grid_->addWidget(identity, row++, 0, 1, 6);
+
+    grid_->addWidget(label(Prop, QT_TRANSLATE_NOOP("TNewForm", "Propriétaire :")), row, 0);
+    grid_->addWidget(Prop, row++, 1, 1, 5);
+    grid_->addWidget(label(Remarques, QT_TRANSLATE_NOOP("TNewForm", "Remarques :")), row, 0);
+    grid_->addWidget(Remarques, row++, 1, 1, 5);
+    grid_->addWidget(label(Appreciation, QT_TRANSLATE_NOOP("TNewForm", "Appréciation :")), row, 0);
+    grid_->addWidget(Appreciation, row, 1);
+    grid_->addWidget(label(Emplacement, QT_TRANSLATE_NOOP("TNewForm", "Emplacement :")), row, 2);
+    grid_->addWidget(Emplacement, row, 3);
+    grid_->addWidget(label(format, QT_TRANSLATE_NOOP("TNewForm", "Bouteille :")), row, 4);
+    grid_->addWidget(format, row++, 5);
+    grid_->addWidget(label(prix, QT_TRANSLATE_NOOP("TNewForm", "Prix :")), row, 0);
+    grid_->addWidget(prix, row, 1);
+    grid_->addWidget(label(dateachat, QT_TRANSLATE_NOOP("TNewForm", "Date d'achat :")), row, 2);
+    grid_->addWidget(dateachat, row, 3);
+    grid_->addWidget(label(apogee, QT_TRANSLATE_NOOP("TNewForm", "Année d'apogée :")), row, 4);
+    grid_->addWidget(apogee, row++, 5);
+    grid_->addWidget(label(Lieu, QT_TRANSLATE_NOOP("TNewForm", "Lieu d'achat")), row, 0);
+    grid_->addWidget(Lieu, row++, 1, 1, 5);
+    if (garde != nullptr) {
+        grid_->addWidget(label(garde, QT_TRANSLATE_NOOP("TNewForm", "Garde :")), row, 0);
+        grid_->addWidget(garde, row++, 1, 1, 5);
+    }
+    grid_->setColumnStretch(1, 1);
+    grid_->setColumnStretch(3, 1);
+    grid_->setColumnStretch(5, 1);
+
+    buttonRow_ = new QHBoxLayout;
+    buttonRow_->addWidget(select_touteappel);
+    buttonRow_->addStretch(1);
+    buttonRow_->addWidget(BitBtn1);
+    buttonRow_->addWidget(BitBtn2);
+    buttonRow_->addWidget(BitBtn3);
+
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(grid_);
+    main->addLayout(buttonRow_);
+
+    // The tab order starts with the domaine and follows the form.
+    QWidget* order[] = {Liste_domaine, Liste_coul, Liste_region, Quantite, Liste_appel, millesime, Prop,
+                        Remarques, Appreciation, Emplacement, format, prix, dateachat, apogee, Lieu,
+                        select_touteappel, BitBtn1, BitBtn2, BitBtn3};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    IdentityCascade::Controls controls;
+    controls.domaine = Liste_domaine;
+    controls.colour = Liste_coul;
+    controls.region = Liste_region;
+    controls.appellation = Liste_appel;
+    controls.regionOnly = select_touteappel;
+    controls.owner = Prop;
+    controls.vintage = millesime;
+    controls.peakYear = apogee;
+    controls.keeping = garde;
+    controls.peakAfterNarrowing = withKeeping;
+    cascade_ = new IdentityCascade(controls, this);
+    prix->installEventFilter(this);
+}
+
+QString WineForm::text(const char* source) const { return QCoreApplication::translate(context_, source); }
+
+bool WineForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == prix && event->type() == QEvent::FocusOut) prixExit();
+    return QDialog::eventFilter(watched, event);
+}
+
+void WineForm::prixExit() {
+    const auto normalised = store::NormalisedPriceText(Bytes(prix->displayText()));
+    if (normalised) prix->setText(QString::fromLatin1(*normalised));
+}
+
+void WineForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void WineForm::retranslateUi() {
+    for (const auto& l : labels_) l.label->setText(text(l.caption));
+    const struct {
+        QWidget* field;
+        const char* hint;
+    } hints[] = {
+        {Liste_domaine, QT_TRANSLATE_NOOP("TNewForm", "Nom du domaine ou du château")},
+        {Liste_coul, QT_TRANSLATE_NOOP("TNewForm", "Couleur")},
+        {Liste_region, QT_TRANSLATE_NOOP("TNewForm", "Région")},
+        {Liste_appel, QT_TRANSLATE_NOOP("TNewForm", "Appellation")},
+        {Quantite, QT_TRANSLATE_NOOP("TNewForm", "Quantité")},
+        {millesime, QT_TRANSLATE_NOOP("TNewForm", "Millésime")},
+        {Prop, QT_TRANSLATE_NOOP("TNewForm", "Nom du propriétaire")},
+        {Remarques, QT_TRANSLATE_NOOP("TNewForm", "Remarques sur le vin")},
+        {Appreciation, QT_TRANSLATE_NOOP("TNewForm", "Votre appréciation")},
+        {Emplacement, QT_TRANSLATE_NOOP("TNewForm", "Emplacement en cave")},
+        {format, QT_TRANSLATE_NOOP("TNewForm", "Format de bouteille")},
+        {prix, QT_TRANSLATE_NOOP("TNewForm", "Prix unitaire")},
+        {dateachat, QT_TRANSLATE_NOOP("TNewForm", "Date de l'achat")},
+        {apogee, QT_TRANSLATE_NOOP("TNewForm", "arrive à apogée en...")},
+        {Lieu, QT_TRANSLATE_NOOP("TNewForm", "Lieu d'achat ")},
+        {garde, QT_TRANSLATE_NOOP("TNewForm", "Période de garde")},
+        {BitBtn3, QT_TRANSLATE_NOOP("TNewForm", "Accès à l'aide")},
+    };
+    for (const auto& h : hints) {
+        if (h.field == nullptr) continue;
+        h.field->setToolTip(text(h.hint));
+        h.field->setStatusTip(text(h.hint));
+    }
+    select_touteappel->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Afficher seulement les appellations de la région")));
+    BitBtn1->setText(text(QT_TRANSLATE_NOOP("TNewForm", "OK")));
+    BitBtn2->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Annuler")));
+    BitBtn3->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Aide")));
+}
+
+void WineForm::fillMarksAndFormats() {
+    const store::Vocabulary& lists = store::State().lists;
+    Appreciation->clear();
+    for (const auto& entry : lists.marks.entries) Appreciation->addItem(ui::ToQString(store::RightTrim(entry)));
+    Appreciation->addItem(ui::ToQString(store::RightTrim(lists.marks.fixedEntry)));
+    format->clear();
+    for (const auto& entry : lists.bottleFormats.entries) format->addItem(ui::ToQString(store::RightTrim(entry)));
+}
+
+bool WineForm::lireScreen(store::CellarWine& wine) const {
+    const QLineEdit* texts[] = {Prop, Remarques, Emplacement, Lieu};
+    for (const QLineEdit* field : texts)
+        if (!ui::CheckCp1252(field->text())) return false;
+    if (!ui::CheckCp1252(Liste_domaine->currentText()) || !ui::CheckCp1252(Liste_appel->currentText())) return false;
+
+    auto chosen = [](const QComboBox* box, int width) {
+        return box->currentIndex() >= 0 ? store::PadText(Bytes(box->currentText()), width) : store::Blanks(width);
+    };
+    wine.vintage = store::PadText(store::RightTrim(Bytes(millesime->displayText())), 4);
+    wine.colour = chosen(Liste_coul, 10);
+    wine.region = chosen(Liste_region, 20);
+    std::string appellation = Bytes(Liste_appel->currentText());
+    if (cascade_->appellationIsOther()) appellation = appellation.substr(1, appellation.size() - 2);
+    wine.appellation = store::PadText(appellation, 30);
+    wine.mark = chosen(Appreciation, 10);
+    wine.domaine = store::PadText(Bytes(Liste_domaine->currentText()), 50);
+    wine.remarks = store::PadText(Bytes(Remarques->text()), 50);
+    wine.quantity = Trim(Bytes(Quantite->displayText())).substr(0, 2);
+    wine.price = Trim(Bytes(prix->displayText())).substr(0, 8);
+    const std::string date = Bytes(dateachat->displayText());
+    wine.purchaseDate = date == "  /  /    " ? store::Blanks(10) : store::PadText(date, 10);
+    wine.peakYear = store::PadText(Bytes(apogee->displayText()), 4);
+    wine.bottleFormat = chosen(format, 10);
+    wine.owner = store::PadText(Bytes(Prop->text()), 50);
+    wine.location = store::PadText(Bytes(Emplacement->text()), 10);
+    wine.purchasePlace = store::PadText(Bytes(Lieu->text()), 50);
+    return true;
+}
+
+void WineForm::recordReferences(const store::CellarWine& wine) {
+    if (cascade_->appellationIsOther()) return;
+    const QString appellation = ui::ToQString(store::RightTrim(wine.appellation));
+    if (!cascade_->hasAppellationEntry(appellation)) {
+        store::AddAppellation(wine.colour, wine.region, wine.appellation, store::Blanks(50), store::Blanks(50));
+        store::AddVintageSection(wine.region, wine.appellation);
+        cascade_->addAppellationEntry(appellation);
+    }
+    if (wine.domaine != store::Blanks(50)) {
+        store::AddDomaine(wine.region, wine.appellation, wine.domaine, wine.owner);
+        cascade_->addDomaineEntry(ui::ToQString(store::RightTrim(wine.domaine)));
+    }
+}
+
+void WineForm::StoredForms(store::CellarWine& wine) {
+    wine.price = store::StoredPrice(wine.price);
+    wine.quantity = store::StoredQuantity(wine.quantity);
+}
+
+} // namespace cellar
