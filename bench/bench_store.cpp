@@ -12,55 +12,14 @@
 #include "store/Records.h"
 #include "store/State.h"
 #include "store/Text.h"
+#include "BenchData.h"
 
 using namespace store;
 namespace fs = std::filesystem;
 
+using namespace benchdata;
+
 namespace {
-
-const char* kDigits = "0123456789";
-
-std::string Number(long value, int width) {
-    std::string s(static_cast<std::size_t>(width), '0');
-    for (int i = width - 1; i >= 0 && value > 0; --i, value /= 10) s[static_cast<std::size_t>(i)] = kDigits[value % 10];
-    return s;
-}
-
-CellarWine GeneratedWine(long i) {
-    CellarWine w;
-    w.colour = "Rouge";
-    w.region = "Bordeaux";
-    w.vintage = Number(1900 + i / 1000, 4);
-    w.appellation = "Appellation " + Number(i % 1000, 4);
-    w.domaine = Cp1252("Château ") + Number(i, 6);
-    w.owner = "Famille " + Number(i % 97, 2);
-    w.remarks = "Belle robe, tanins fondus";
-    w.quantity = "12";
-    w.price = "   25.50";
-    w.purchaseDate = "12/05/2001";
-    w.peakYear = "2010";
-    w.mark = "Bon";
-    w.location = "R" + Number(i % 50, 2);
-    w.bottleFormat = "Bouteille";
-    w.purchasePlace = "Caviste du quartier";
-    return PaddedCellarWine(w);
-}
-
-ConsumedWine GeneratedEntry(long i) {
-    ConsumedWine e;
-    e.colour = "Rouge";
-    e.region = "Bordeaux";
-    e.appellation = "Appellation " + Number(i % 1000, 4);
-    e.domaine = Cp1252("Château ") + Number(i, 6);
-    e.vintage = "1990";
-    e.quantity = " 1";
-    const long day = i / 3;
-    e.drinkDate = Number(1 + day % 28, 2) + "/" + Number(1 + (day / 28) % 12, 2) + "/" + Number(1800 + day / 336, 4);
-    e.guests = "Paul et Marie";
-    e.comments = "Superbe avec le gigot";
-    e.mark = "Bon";
-    return PaddedConsumedWine(e);
-}
 
 // A data directory per size, generated once, in sorted order, written as a stream.
 struct Fixture {
@@ -78,11 +37,7 @@ Fixture& Prepare(long n) {
         f.dir = (fs::temp_directory_path() / ("tonnelix-bench-" + std::to_string(::getpid()) + "-" + std::to_string(n))).string();
         fs::create_directories(f.dir);
         fs::current_path(f.dir);
-        {
-            SafeFileWriter out("Cave.dat");
-            for (long i = 0; i < n; ++i) WriteCellarWine(out, GeneratedWine(i));
-            out.commit();
-        }
+        WriteCellar("Cave.dat", n);
         {
             SafeFileWriter out("Stat.dat");
             for (long i = 0; i < n; ++i) WriteConsumedWine(out, GeneratedEntry(i));

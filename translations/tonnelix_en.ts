@@ -518,4 +518,310 @@
         <translation>A short guide to wine</translation>
     </message>
 </context>
+<context>
+    <name>TLivre</name>
+    <message>
+        <source>Livre de cave</source>
+        <translation>Cellar book</translation>
+    </message>
+    <message>
+        <source>Couleur :</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Région :</source>
+        <translation>Region:</translation>
+    </message>
+    <message>
+        <source>Recherche :</source>
+        <translation>Search:</translation>
+    </message>
+    <message>
+        <source>Nombre de bouteilles :</source>
+        <translation>Number of bottles:</translation>
+    </message>
+    <message>
+        <source>R.A.Z</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Tous les vins</source>
+        <translation>All wines</translation>
+    </message>
+    <message>
+        <source>Vins à boire dans l&apos;année</source>
+        <translation>Wines to drink this year</translation>
+    </message>
+    <message>
+        <source>&amp;Nouveau</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Sortie</source>
+        <translation>&amp;Take out</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistiques</source>
+        <translation>&amp;Statistics</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Couleur recherchée</source>
+        <translation>Colour to look for</translation>
+    </message>
+    <message>
+        <source>Région recherchée</source>
+        <translation>Region to look for</translation>
+    </message>
+    <message>
+        <source>Texte à rechercher</source>
+        <translation>Text to look for</translation>
+    </message>
+    <message>
+        <source>Supprime tous les critères de recherche</source>
+        <translation>Clears every search criterion</translation>
+    </message>
+    <message>
+        <source>Filtre sur l&apos;affichage des vins</source>
+        <translation>Which wines to show</translation>
+    </message>
+    <message>
+        <source>Vins de votre cave</source>
+        <translation>Wines in your cellar</translation>
+    </message>
+    <message>
+        <source>Entrée d&apos;un vin dans la cave</source>
+        <translation>Adding a wine to the cellar</translation>
+    </message>
+    <message>
+        <source>Sortie d&apos;un vin de la cave</source>
+        <translation>Taking wine out of the cellar</translation>
+    </message>
+    <message>
+        <source>Affiche les caractéristiques d&apos;un vin</source>
+        <translation>Shows the details of a wine</translation>
+    </message>
+    <message>
+        <source>Imprime le contenu de la sélection</source>
+        <translation>Prints the wines listed</translation>
+    </message>
+    <message>
+        <source>Statistiques sur le contenu de la cave</source>
+        <translation>Statistics of the cellar</translation>
+    </message>
+    <message>
+        <source>Retour à l&apos;écran principal</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Nombre de bouteilles séléctionnées</source>
+        <translation>Number of bottles listed</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Année</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Qté</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Domaine</source>
+        <translation>Estate</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Location</translation>
+    </message>
+</context>
+<context>
+    <name>TNewForm</name>
+    <message>
+        <source>Entrée d&apos;un vin dans la cave</source>
+        <translation>Adding a wine to the cellar</translation>
+    </message>
+    <message>
+        <source>Domaine ou Château :</source>
+        <translation>Estate or château:</translation>
+    </message>
+    <message>
+        <source>Couleur :</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Région :</source>
+        <translation>Region:</translation>
+    </message>
+    <message>
+        <source>Quantité :</source>
+        <translation>Quantity:</translation>
+    </message>
+    <message>
+        <source>Appellation :</source>
+        <translation>Appellation:</translation>
+    </message>
+    <message>
+        <source>Millésime :</source>
+        <translation>Vintage:</translation>
+    </message>
+    <message>
+        <source>Propriétaire :</source>
+        <translation>Owner:</translation>
+    </message>
+    <message>
+        <source>Remarques :</source>
+        <translation>Remarks:</translation>
+    </message>
+    <message>
+        <source>Appréciation :</source>
+        <translation>Rating:</translation>
+    </message>
+    <message>
+        <source>Emplacement :</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Bouteille :</source>
+        <translation>Bottle:</translation>
+    </message>
+    <message>
+        <source>Prix :</source>
+        <translation>Price:</translation>
+    </message>
+    <message>
+        <source>Date d&apos;achat :</source>
+        <translation>Purchase date:</translation>
+    </message>
+    <message>
+        <source>Année d&apos;apogée :</source>
+        <translation>Peak year:</translation>
+    </message>
+    <message>
+        <source>Lieu d&apos;achat</source>
+        <translation>Place of purchase</translation>
+    </message>
+    <message>
+        <source>Garde :</source>
+        <translation>Keeping:</translation>
+    </message>
+    <message>
+        <source>Nom du domaine ou du château</source>
+        <translation>Name of the estate or château</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Quantité</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Millésime</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Nom du propriétaire</source>
+        <translation>Name of the owner</translation>
+    </message>
+    <message>
+        <source>Remarques sur le vin</source>
+        <translation>Remarks on the wine</translation>
+    </message>
+    <message>
+        <source>Votre appréciation</source>
+        <translation>Your rating</translation>
+    </message>
+    <message>
+        <source>Emplacement en cave</source>
+        <translation>Location in the cellar</translation>
+    </message>
+    <message>
+        <source>Format de bouteille</source>
+        <translation>Bottle size</translation>
+    </message>
+    <message>
+        <source>Prix unitaire</source>
+        <translation>Unit price</translation>
+    </message>
+    <message>
+        <source>Date de l&apos;achat</source>
+        <translation>Date of purchase</translation>
+    </message>
+    <message>
+        <source>arrive à apogée en...</source>
+        <translation>reaches its peak in...</translation>
+    </message>
+    <message>
+        <source>Lieu d&apos;achat </source>
+        <translation>Place of purchase</translation>
+    </message>
+    <message>
+        <source>Période de garde</source>
+        <translation>Keeping period</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Afficher seulement les appellations de la région</source>
+        <translation>Show only the appellations of the region</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Ajout de ce vin dans la cave</source>
+        <translation>Add this wine to the cellar</translation>
+    </message>
+    <message>
+        <source>Retour au menu principal sans sauvegarde</source>
+        <translation>Back to the main menu without saving</translation>
+    </message>
+</context>
 </TS>

@@ -141,7 +141,7 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
     Liste_vins->verticalHeader()->setDefaultSectionSize(Liste_vins->fontMetrics().height() + 6);
     Liste_vins->horizontalHeader()->setSectionsClickable(false);
     Liste_vins->horizontalHeader()->setHighlightSections(false);
-    Liste_vins->horizontalHeader()->setStretchLastSection(true);
+    Liste_vins->horizontalHeader()->setStretchLastSection(false);
     // The selection stays visible when the list loses the focus.
     QPalette palette = Liste_vins->palette();
     palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
@@ -152,9 +152,9 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
     BitBtn3 = Button(this, "BitBtn3", ui::Picture::Bottle);
     BitBtn6 = Button(this, "BitBtn6", ui::Picture::Glass);
     BitBtn5 = Button(this, "BitBtn5", ui::Picture::Search);
-    BitBtn4 = Button(this, "BitBtn4", ui::Picture::Dishes);
-    BitBtn7 = Button(this, "BitBtn7", ui::Picture::Admin);
-    BitBtn1 = Button(this, "BitBtn1", ui::Picture::Quit);
+    BitBtn4 = Button(this, "BitBtn4", ui::Picture::Printer);
+    BitBtn7 = Button(this, "BitBtn7", ui::Picture::Chart);
+    BitBtn1 = Button(this, "BitBtn1", ui::Picture::Ok);
     BitBtn8 = Button(this, "BitBtn8", ui::Picture::Help);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {BitBtn3, BitBtn6, BitBtn5, BitBtn4, BitBtn7, BitBtn1, BitBtn8}) buttons->addWidget(b);
@@ -197,13 +197,17 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
     ui::InstallHelpKey(this, kHelpTopic);
 
     retranslateUi();
-    ui::FitWindowToScreen(this);
     const QHeaderView* header = Liste_vins->horizontalHeader();
     for (int column = 0; column < 6; ++column) {
         const int design = ui::State().scaleWindows ? ui::ScaleToScreen(cellar::kDesignWidths[column]) : cellar::kDesignWidths[column];
         const int heading = header->fontMetrics().horizontalAdvance(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) + 16;
         Liste_vins->setColumnWidth(column, std::max(design, heading));
     }
+    // The appellation and domaine take the width the window gives beyond the design widths.
+    for (int column : {3, 4}) Liste_vins->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
+    Liste_vins->setMinimumSize(Liste_vins->fontMetrics().averageCharWidth() * 100,
+                               Liste_vins->verticalHeader()->defaultSectionSize() * 16);
+    ui::FitWindowToScreen(this);
     store::State().filter.toDrink = false;
     fillFilterLists();
     Cherch();
@@ -218,13 +222,13 @@ void TLivre::retranslateUi() {
     BitBtn2->setText(tr("R.A.Z"));
     allWines_->setText(tr("Tous les vins"));
     toDrink_->setText(tr("Vins à boire dans l'année"));
-    BitBtn3->setText(tr("Nouveau"));
-    BitBtn6->setText(tr("Sortie"));
-    BitBtn5->setText(tr("Zoom"));
-    BitBtn4->setText(tr("Imprimer"));
-    BitBtn7->setText(tr("Statistiques"));
+    BitBtn3->setText(tr("&Nouveau"));
+    BitBtn6->setText(tr("&Sortie"));
+    BitBtn5->setText(tr("&Zoom"));
+    BitBtn4->setText(tr("&Imprimer"));
+    BitBtn7->setText(tr("S&tatistiques"));
     BitBtn1->setText(tr("OK"));
-    BitBtn8->setText(tr("Aide"));
+    BitBtn8->setText(tr("&Aide"));
     const struct {
         QWidget* widget;
         QString hint;

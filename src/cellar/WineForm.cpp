@@ -93,10 +93,10 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     }
     select_touteappel = new QCheckBox(this);
     select_touteappel->setObjectName(QStringLiteral("select_touteappel"));
-    BitBtn1 = new QPushButton(ui::PictureIcon(ui::Picture::Bottle), QString(), this);
+    BitBtn1 = new QPushButton(ui::PictureIcon(ui::Picture::Ok), QString(), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(this);
+    BitBtn2 = new QPushButton(ui::PictureIcon(ui::Picture::Cancel), QString(), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn3 = new QPushButton(ui::PictureIcon(ui::Picture::Help), QString(), this);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
@@ -188,7 +188,8 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     prix->installEventFilter(this);
 }
 
-QString WineForm::text(const char* source) const { return QCoreApplication::translate(context_, source); }
+// The form's own texts are those of the new wine window, whichever window shows them.
+QString WineForm::text(const char* source) const { return QCoreApplication::translate("TNewForm", source); }
 
 bool WineForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == prix && event->type() == QEvent::FocusOut) prixExit();

@@ -22,7 +22,7 @@ class IdentityCascade;
 class WineForm : public QDialog {
     Q_OBJECT
 protected:
-    // `context` names the window for its texts; `withKeeping` adds the keeping-period box.
+    // `context` is the window's class name; `withKeeping` adds the keeping-period box.
     WineForm(const char* context, bool withKeeping, QWidget* parent);
 
     QString text(const char* source) const;

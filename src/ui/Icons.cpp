@@ -121,6 +121,48 @@ void DrawHelp(QPainter& p) {
     p.drawText(QRectF(6, 6, 52, 52), Qt::AlignCenter, QStringLiteral("?"));
 }
 
+void DrawPrinter(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(18, 6, 28, 18));
+    p.setBrush(QColor(150, 150, 160));
+    p.drawRoundedRect(QRectF(6, 22, 52, 24), 4, 4);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(16, 38, 32, 20));
+    p.setPen(QPen(kInk, 1.5));
+    for (int y : {44, 49, 54}) p.drawLine(QPointF(20, y), QPointF(44, y));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 170, 60));
+    p.drawEllipse(QRectF(48, 27, 5, 5));
+}
+
+void DrawChart(QPainter& p) {
+    const QRectF pie(6, 6, 52, 52);
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(kWine);
+    p.drawPie(pie, 90 * 16, 150 * 16);
+    p.setBrush(QColor(240, 220, 130));
+    p.drawPie(pie, 240 * 16, 80 * 16);
+    p.setBrush(QColor(240, 170, 180));
+    p.drawPie(pie, 320 * 16, 130 * 16);
+}
+
+void DrawOk(QPainter& p) {
+    QPainterPath tick;
+    tick.moveTo(10, 34);
+    tick.lineTo(26, 50);
+    tick.lineTo(54, 14);
+    p.setPen(QPen(QColor(30, 130, 40), 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(tick);
+}
+
+void DrawCancel(QPainter& p) {
+    p.setPen(QPen(QColor(190, 30, 30), 9, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(14, 14), QPointF(50, 50));
+    p.drawLine(QPointF(50, 14), QPointF(14, 50));
+}
+
 } // namespace
 
 QIcon PictureIcon(Picture picture) {
@@ -149,6 +191,18 @@ QIcon PictureIcon(Picture picture) {
         break;
     case Picture::Help:
         DrawHelp(painter);
+        break;
+    case Picture::Printer:
+        DrawPrinter(painter);
+        break;
+    case Picture::Chart:
+        DrawChart(painter);
+        break;
+    case Picture::Ok:
+        DrawOk(painter);
+        break;
+    case Picture::Cancel:
+        DrawCancel(painter);
         break;
     }
     painter.end();

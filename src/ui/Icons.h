@@ -5,7 +5,7 @@
 
 namespace ui {
 
-enum class Picture { Bottle, Glass, Dishes, Search, Admin, Quit, Help };
+enum class Picture { Bottle, Glass, Dishes, Search, Admin, Quit, Help, Printer, Chart, Ok, Cancel };
 
 QIcon PictureIcon(Picture picture);
 

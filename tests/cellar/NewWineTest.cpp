@@ -206,3 +206,15 @@ TEST_F(NewWineTest, NewAppellationAndDomaineEnterTheBasesButNotTheOtherAppellati
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(NewWineTest, EnglishTexts) {
+    loadEnglish();
+    TNewForm form;
+    EXPECT_EQ(form.windowTitle(), "Adding a wine to the cellar");
+    EXPECT_EQ(Box(form, "Liste_domaine")->toolTip(), QString::fromUtf8("Name of the estate or château"));
+    EXPECT_EQ(Field<QCheckBox>(form, "select_touteappel")->text(), "Show only the appellations of the region");
+}
+
+} // namespace
