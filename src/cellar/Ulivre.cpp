@@ -18,6 +18,8 @@
 
 #include "cellar/CellarState.h"
 #include "cellar/Unouveau.h"
+#include "cellar/Usortie.h"
+#include "cellar/Uzoom.h"
 #include "store/Records.h"
 #include "store/State.h"
 #include "store/Text.h"
@@ -347,7 +349,13 @@ void TLivre::openWineWindow(bool exitWindow) {
     cellar::Navigation& nav = cellar::State();
     nav.selectedRow = row;
     nav.currentWinePosition = store::CellarPositionOfMatch(row + 1);
-    (void)exitWindow; // the zoom and exit windows open here once they exist
+    if (exitWindow) {
+        TExitForm form(this);
+        ui::ExecModal(form);
+    } else {
+        TZoomForm form(this);
+        ui::ExecModal(form);
+    }
     Cherch();
     reselect();
 }

@@ -284,7 +284,10 @@ void WineForm::recordReferences(const store::CellarWine& wine) {
     if (cascade_->appellationIsOther()) return;
     const QString appellation = ui::ToQString(store::RightTrim(wine.appellation));
     if (!cascade_->hasAppellationEntry(appellation)) {
-        store::AddAppellation(wine.colour, wine.region, wine.appellation, store::Blanks(50), store::Blanks(50));
+        // A block the base already holds (an appellation outside a narrowed list) keeps its
+        // temperature and keeping period: only a block that is not there is added.
+        if (!store::AppellationDetails(wine.colour, wine.region, wine.appellation).found)
+            store::AddAppellation(wine.colour, wine.region, wine.appellation, store::Blanks(50), store::Blanks(50));
         store::AddVintageSection(wine.region, wine.appellation);
         cascade_->addAppellationEntry(appellation);
     }

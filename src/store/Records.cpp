@@ -200,7 +200,7 @@ bool ConsumedInsertsBefore(const ConsumedWine& existing, const ConsumedWine& ent
     return true;
 }
 
-bool SameCellarWine(const CellarWine& a, const CellarWine& b) {
+bool SameCellarWineFields(const CellarWine& a, const CellarWine& b) {
     return a.colour == b.colour && a.region == b.region && a.appellation == b.appellation &&
            a.vintage == b.vintage && a.quantity == b.quantity && a.price == b.price &&
            a.domaine == b.domaine && a.peakYear == b.peakYear && a.purchaseDate == b.purchaseDate &&
@@ -322,7 +322,8 @@ std::vector<std::string> ConsumedWineLines(const ConsumedWine& record) {
 
 void InsertCellarWine(const CellarWine& wine) { InsertRecord(wine, CellarInsertsBefore); }
 void InsertConsumedWine(const ConsumedWine& entry) { InsertRecord(entry, ConsumedInsertsBefore); }
-bool DeleteCellarWine(const CellarWine& wine) { return DeleteRecord(wine, SameCellarWine); }
+bool DeleteCellarWine(const CellarWine& wine) { return DeleteRecord(wine, SameCellarWineFields); }
+bool SameCellarRecord(const CellarWine& a, const CellarWine& b) { return SameCellarWineFields(a, b); }
 bool DeleteConsumedWine(const ConsumedWine& entry) { return DeleteRecord(entry, SameConsumedWine); }
 
 bool CellarWineMatches(const CellarWine& wine) {

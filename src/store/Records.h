@@ -90,6 +90,9 @@ void InsertConsumedWine(const ConsumedWine& entry);
 bool DeleteCellarWine(const CellarWine& wine);
 bool DeleteConsumedWine(const ConsumedWine& entry);
 
+// Equal on the fields a delete compares (all but mark, bottle format and owner).
+bool SameCellarRecord(const CellarWine& a, const CellarWine& b);
+
 bool CellarWineMatches(const CellarWine& wine);
 bool ConsumedWineMatches(const ConsumedWine& entry);
 

@@ -164,13 +164,14 @@ std::string StoredQuantity(std::string_view quantity) {
     return buffer;
 }
 
-int CheckCellarWine(const CellarWine& wine) {
+int CheckCellarWine(const CellarWine& wine, bool zeroQuantityAllowed) {
     if (wine.colour == Blanks(10)) return 3;
     if (wine.region == Blanks(20)) return 4;
     if (wine.appellation == Blanks(30)) return 5;
     if (wine.vintage != Blanks(4) && !(wine.vintage.size() == 4 && AllDigits(wine.vintage))) return 6;
     long quantity = 0;
-    if (!ParseWholeNumber(wine.quantity, quantity) || quantity <= 0 || quantity > 99) return 7;
+    if (!ParseWholeNumber(wine.quantity, quantity) || quantity < (zeroQuantityAllowed ? 0 : 1) || quantity > 99)
+        return 7;
     double price = 0;
     if (!wine.price.empty() && !ParsePrice(wine.price, price)) return 8;
     // The stored price must fit its 8 characters: 99999.99 at most.
@@ -178,6 +179,31 @@ int CheckCellarWine(const CellarWine& wine) {
     if (wine.purchaseDate != Blanks(10) && !IsValidDate(wine.purchaseDate)) return 10;
     if (wine.peakYear != Blanks(4) && !AllDigits(wine.peakYear)) return 11;
     return 0;
+}
+
+bool ReadCellarWineAt(long position, CellarWine& wine) {
+    if (position < 0) return false;
+    LineReader in;
+    if (!OpenTextForReading(in, State().files.cellar)) return false;
+    CellarWine record;
+    for (long i = 0; i <= position; ++i)
+        if (in.eof() || !ReadCellarWine(in, record)) return false;
+    wine = record;
+    return true;
+}
+
+CellarRow CellarRowOf(const CellarWine& wine) {
+    CellarRow result;
+    LineReader in;
+    if (!OpenTextForReading(in, State().files.cellar)) return result;
+    const bool toDrink = State().filter.toDrink;
+    CellarWine record;
+    while (!in.eof() && ReadCellarWine(in, record)) {
+        if (!CellarWineMatches(record) || (toDrink && !PeakYearHasCome(record))) continue;
+        if (result.row < 0 && SameCellarRecord(record, wine)) result.row = result.rows;
+        ++result.rows;
+    }
+    return result;
 }
 
 } // namespace store

@@ -54,7 +54,20 @@ std::optional<std::string> NormalisedPriceText(std::string_view text);
 std::string StoredPrice(std::string_view price);
 std::string StoredQuantity(std::string_view quantity);
 
-// The first check the wine fails, as its message number (3 to 11), or 0 when it passes.
-int CheckCellarWine(const CellarWine& wine);
+// The first check the wine fails, as its message number (3 to 11), or 0 when it passes. A
+// wine being edited may have a quantity of 0 (it leaves the cellar); a new one may not.
+int CheckCellarWine(const CellarWine& wine, bool zeroQuantityAllowed = false);
+
+// The wine at a position of the cellar file (from 0); false when there is none.
+bool ReadCellarWineAt(long position, CellarWine& wine);
+
+// Where a wine stands in the cellar book's list under the current filter and to-drink flag:
+// the row (from 0) of the first record equal to it on the fields a delete compares, or -1, and
+// the number of rows.
+struct CellarRow {
+    long row = -1;
+    long rows = 0;
+};
+CellarRow CellarRowOf(const CellarWine& wine);
 
 } // namespace store

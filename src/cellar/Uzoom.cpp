@@ -1,0 +1,221 @@
+#include "cellar/Uzoom.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "cellar/CellarState.h"
+#include "cellar/IdentityCascade.h"
+#include "cellar/Ucaract.h"
+#include "store/Records.h"
+#include "store/State.h"
+#include "store/Text.h"
+#include "store/WineEntry.h"
+#include "ui/Cp1252.h"
+#include "ui/Dialogs.h"
+#include "ui/Help.h"
+#include "ui/Icons.h"
+#include "ui/Screen.h"
+
+namespace {
+
+constexpr int kHelpTopic = 4;
+
+QString Shown(const std::string& field) { return ui::ToQString(store::RightTrim(field)); }
+
+QString Trimmed(const std::string& field) { return ui::ToQString(field).trimmed(); }
+
+// Chooses the entry equal to the text, case disregarded; `fallback` when there is none.
+void ChooseOr(QComboBox* box, const QString& text, int fallback) {
+    const int at = box->findText(text, Qt::MatchFixedString);
+    box->setCurrentIndex(at >= 0 ? at : fallback);
+}
+
+} // namespace
+
+TZoomForm::TZoomForm(QWidget* parent) : cellar::WineForm("TZoomForm", false, parent) {
+    BitBtn4 = new QPushButton(ui::PictureIcon(ui::Picture::Printer), QString(), this);
+    BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
+    BitBtn5 = new QPushButton(ui::PictureIcon(ui::Picture::Glass), QString(), this);
+    BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
+    BitBtn6 = new QPushButton(this);
+    BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
+    BitBtn7 = new QPushButton(this);
+    BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
+    int at = buttonRow_->indexOf(BitBtn1);
+    for (QPushButton* b : {BitBtn6, BitBtn7, BitBtn4, BitBtn5}) buttonRow_->insertWidget(at++, b);
+    setTabOrder(BitBtn3, BitBtn6);
+    setTabOrder(BitBtn6, BitBtn7);
+    setTabOrder(BitBtn7, BitBtn4);
+    setTabOrder(BitBtn4, BitBtn5);
+
+    retranslateUi();
+    cascade_->fill();
+    fillMarksAndFormats();
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TZoomForm::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BitBtn3, &QPushButton::clicked, this, [] { ui::ShowHelpTopic(kHelpTopic); });
+    connect(BitBtn4, &QPushButton::clicked, this, &TZoomForm::BitBtn4Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &TZoomForm::BitBtn5Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TZoomForm::BitBtn6Click);
+    connect(BitBtn7, &QPushButton::clicked, this, &TZoomForm::BitBtn7Click);
+    ui::InstallHelpKey(this, kHelpTopic);
+    afficheVin();
+    ui::FitWindowToScreen(this);
+}
+
+void TZoomForm::retranslateUi() {
+    WineForm::retranslateUi();
+    setWindowTitle(tr("Zoom d'un vin de la cave"));
+    const struct {
+        QPushButton* button;
+        QString hint;
+    } hints[] = {
+        {BitBtn1, tr("Retour au livre de cave")},
+        {BitBtn2, tr("Retour au livre de cave sans sauvegarde")},
+        {BitBtn4, tr("Imprime des étiquettes")},
+        {BitBtn5, tr("Caractèristiques du vin")},
+        {BitBtn6, tr("Vin précédent")},
+        {BitBtn7, tr("Vin suivant")},
+    };
+    for (const auto& h : hints) {
+        h.button->setToolTip(h.hint);
+        h.button->setStatusTip(h.hint);
+    }
+    BitBtn4->setText(tr("&Étiquettes"));
+    BitBtn5->setText(tr("&Caractéristiques"));
+    BitBtn6->setText(tr("<< &Précédent"));
+    BitBtn7->setText(tr("&Suivant >>"));
+}
+
+void TZoomForm::afficheVin() {
+    store::CellarWine wine;
+    if (!store::ReadCellarWineAt(cellar::State().currentWinePosition, wine)) return;
+    loaded_ = wine;
+    hasWine_ = true;
+
+    ChooseOr(Liste_coul, Shown(wine.colour), -1);
+    ChooseOr(Liste_region, Shown(wine.region), -1);
+    const QString appellation = Shown(wine.appellation);
+    const QString other = cascade_->otherAppellation();
+    if (appellation == other.mid(1, other.size() - 2)) {
+        Liste_appel->setCurrentIndex(Liste_appel->findText(other));
+    } else {
+        // An appellation outside the list (narrowed, or gone from the base) is shown as typed,
+        // so that a save keeps it.
+        const int found = Liste_appel->findText(appellation, Qt::MatchFixedString);
+        Liste_appel->setCurrentIndex(found);
+        if (found < 0) Liste_appel->setEditText(appellation);
+    }
+    const QString domaine = Shown(wine.domaine);
+    if (!domaine.isEmpty() && Liste_domaine->findText(domaine, Qt::MatchFixedString) < 0)
+        cellar::IdentityCascade::AddSorted(Liste_domaine, domaine);
+    Liste_domaine->setCurrentIndex(domaine.isEmpty() ? -1 : Liste_domaine->findText(domaine, Qt::MatchFixedString));
+    if (domaine.isEmpty()) Liste_domaine->setEditText(QString());
+    ChooseOr(Appreciation, Shown(wine.mark), Appreciation->count() - 1);
+    ChooseOr(format, Shown(wine.bottleFormat), format->count() > 0 ? 0 : -1);
+    Quantite->setText(Trimmed(wine.quantity));
+    prix->setText(ui::ToQString(wine.price));
+    dateachat->setText(Shown(wine.purchaseDate));
+    apogee->setText(Shown(wine.peakYear));
+    millesime->setText(Shown(wine.vintage));
+    Emplacement->setText(Shown(wine.location));
+    Remarques->setText(Shown(wine.remarks));
+    Prop->setText(Shown(wine.owner));
+    Lieu->setText(Shown(wine.purchasePlace));
+}
+
+bool TZoomForm::save() {
+    if (!hasWine_) return false;
+    store::CellarWine wine;
+    if (!lireScreen(wine)) return false;
+    if (const int message = store::CheckCellarWine(wine, true); message != 0) {
+        ui::ShowMessageNumber(QString(), message);
+        return false;
+    }
+    try {
+        recordReferences(wine);
+        StoredForms(wine);
+        // The record as it was shown must still be in the file; another program may have
+        // changed it since, and then nothing is saved over it.
+        if (!store::DeleteCellarWine(loaded_)) {
+            ui::ShowMessageNumber(tr("Ce vin a été modifié dans le fichier de la cave depuis son affichage : "
+                                     "vos changements ne sont pas enregistrés."),
+                                  0);
+            return false;
+        }
+        long quantity = 0;
+        const bool stays = store::ParseWholeNumber(wine.quantity, quantity) && quantity != 0;
+        if (stays) store::InsertCellarWine(wine);
+        // Rows now count in the changed file: find where the wine went, and how many rows remain.
+        const store::CellarRow place = store::CellarRowOf(wine);
+        cellar::State().lastRow = static_cast<int>(place.rows) - 1;
+        savedRow_ = stays ? place.row : -1;
+        if (stays) {
+            loaded_ = store::PaddedCellarWine(wine);
+            loaded_.mark = store::RightTrim(loaded_.mark);
+        } else {
+            hasWine_ = false;
+        }
+    } catch (const store::IoError& error) {
+        ui::ShowIoError(error);
+        return false;
+    }
+    return true;
+}
+
+void TZoomForm::BitBtn1Click() {
+    if (!hasWine_) {
+        accept(); // nothing was shown, nothing to save
+        return;
+    }
+    if (save()) {
+        if (savedRow_ >= 0) cellar::State().selectedRow = static_cast<int>(savedRow_);
+        accept();
+    }
+}
+
+void TZoomForm::step(int direction) {
+    if (!save()) return;
+    cellar::Navigation& nav = cellar::State();
+    // The row of the wine just saved, or, when the save took it out of the list, the row that
+    // now holds the wine that followed it.
+    const int here = savedRow_ >= 0 ? static_cast<int>(savedRow_) : nav.selectedRow;
+    int target = savedRow_ >= 0 ? here + direction : (direction > 0 ? here : here - 1);
+    if (target < 0 || target > nav.lastRow) {
+        if (hasWine_) {
+            nav.selectedRow = here; // at an end: the wine shown stays
+            return;
+        }
+        // The wine shown has left the cellar and there is no wine on that side.
+        nav.selectedRow = std::min(nav.selectedRow, nav.lastRow);
+        accept();
+        return;
+    }
+    nav.selectedRow = target;
+    nav.currentWinePosition = store::CellarPositionOfMatch(target + 1);
+    afficheVin();
+}
+
+void TZoomForm::BitBtn6Click() { step(-1); }
+void TZoomForm::BitBtn7Click() { step(+1); }
+
+void TZoomForm::BitBtn4Click() {
+    store::CellarWine wine;
+    if (!lireScreen(wine)) return;
+    if (const int message = store::CheckCellarWine(wine, true); message != 0) {
+        ui::ShowMessageNumber(QString(), message);
+        return;
+    }
+    cellar::State().labelWine = wine;
+    // The label count window opens here once the label report exists.
+}
+
+void TZoomForm::BitBtn5Click() {
+    cellar::State().selectedAppellation = {loaded_.colour, loaded_.region, loaded_.appellation, loaded_.vintage};
+    TVinForm form(this);
+    ui::ExecModal(form);
+}

@@ -1,0 +1,169 @@
+// Editing wines in place: the bytes of the cellar file after each kind of save, stepping.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "cellar/CellarWindowTest.h"
+#include "cellar/Ucaract.h"
+#include "cellar/Uzoom.h"
+#include "store/RefBases.h"
+
+using namespace testsupport;
+
+namespace {
+
+class ZoomTest : public CellarWindowTest {
+protected:
+    void SetUp() override {
+        CellarWindowTest::SetUp();
+        WriteBases();
+        for (const char* vintage : {"1990", "1995", "2000"})
+            store::InsertCellarWine(Wine("Rouge", "Bordeaux", "Pauillac", vintage));
+        cellar::State().lastRow = 2;
+    }
+
+    // Opens the window on a row of the (unfiltered) list, as the cellar book does.
+    void OpenAt(int row) {
+        cellar::State().selectedRow = row;
+        cellar::State().currentWinePosition = store::CellarPositionOfMatch(row + 1);
+        form = std::make_unique<TZoomForm>();
+    }
+    QLineEdit* Edit(const char* name) { return form->findChild<QLineEdit*>(name); }
+    QComboBox* Box(const char* name) { return form->findChild<QComboBox*>(name); }
+    std::vector<std::string> Vintages() {
+        std::vector<std::string> result;
+        store::LineReader in;
+        if (!store::OpenTextForReading(in, "Cave.dat")) return result;
+        store::CellarWine w;
+        while (!in.eof() && store::ReadCellarWine(in, w)) result.push_back(w.vintage + "x" + w.quantity);
+        return result;
+    }
+
+    std::unique_ptr<TZoomForm> form;
+};
+
+TEST_F(ZoomTest, LoadsTheWineWithoutRunningTheCascade) {
+    store::CellarWine odd = Wine("Rouge", "Bordeaux", "Autre Appellation", "1980");
+    odd.peakYear = "2100";
+    odd.mark = "Exquis";
+    odd.bottleFormat = store::PadText("Jeroboam", 10);
+    store::InsertCellarWine(odd);
+    OpenAt(0);
+    EXPECT_EQ(Box("Liste_appel")->currentText(), "[Autre Appellation]");
+    EXPECT_EQ(Edit("apogee")->text(), "2100"); // the stored peak year, not a proposal
+    EXPECT_EQ(Box("Appreciation")->currentText(), "Aucune");
+    EXPECT_EQ(Box("format")->currentText(), "Bouteille");
+    EXPECT_EQ(Edit("Quantite")->text(), "6");
+    EXPECT_EQ(Edit("prix")->text(), "10.00");
+
+    form->BitBtn1Click();
+    EXPECT_TRUE(recorder->boxes().empty());
+    odd.mark = "Aucune";
+    odd.bottleFormat = store::PadText("Bouteille", 10);
+    odd.price = "   10.00";
+    const std::string record = CrLf(store::CellarWineLines(store::PaddedCellarWine(odd)));
+    EXPECT_EQ(ReadFileBytes("Cave.dat").substr(0, record.size()), record); // 1980 comes first
+}
+
+TEST_F(ZoomTest, SavesInPlaceMovesAndRemoves) {
+    OpenAt(1);
+    Edit("Remarques")->setText("Superbe");
+    form->BitBtn1Click();
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(Vintages(), (std::vector<std::string>{"1990x 6", "1995x 6", "2000x 6"}));
+    EXPECT_NE(ReadFileBytes("Cave.dat").find(store::PadText("Superbe", 50)), std::string::npos);
+
+    OpenAt(0);
+    Edit("millesime")->setText("1998"); // the vintage orders the file: the wine moves
+    form->BitBtn1Click();
+    EXPECT_EQ(Vintages(), (std::vector<std::string>{"1995x 6", "1998x 6", "2000x 6"}));
+    EXPECT_EQ(cellar::State().selectedRow, 1); // the cellar book reselects the moved wine
+
+    OpenAt(2);
+    Edit("Quantite")->setText("99");
+    form->BitBtn1Click();
+    OpenAt(2);
+    Edit("Quantite")->setText("0");
+    form->BitBtn1Click();
+    EXPECT_TRUE(recorder->boxes().empty());
+    EXPECT_EQ(Vintages(), (std::vector<std::string>{"1995x 6", "1998x 6"}));
+    EXPECT_FALSE(Exists("Stat.dat")); // leaving through the zoom window is not drinking
+
+    OpenAt(0);
+    Edit("Quantite")->setText("");
+    form->BitBtn1Click();
+    ASSERT_EQ(recorder->boxes().size(), 1u);
+    EXPECT_EQ(recorder->boxes()[0].number, 7);
+    EXPECT_EQ(form->result(), 0);
+}
+
+TEST_F(ZoomTest, SteppingSavesFirstAndNeverShowsAWrongWine) {
+    OpenAt(0);
+    form->BitBtn6Click(); // previous at the first row: saved, stays
+    EXPECT_EQ(cellar::State().selectedRow, 0);
+    EXPECT_EQ(form->loadedWine().vintage, "1990");
+    form->BitBtn7Click();
+    EXPECT_EQ(form->loadedWine().vintage, "1995");
+
+    // Moving the wine shown past the next one: the next wine is the one after its new place.
+    Edit("millesime")->setText("1997");
+    form->BitBtn7Click();
+    EXPECT_EQ(form->loadedWine().vintage, "2000");
+    EXPECT_EQ(cellar::State().selectedRow, 2);
+    form->BitBtn7Click(); // next at the last row: saved, stays
+    EXPECT_EQ(form->loadedWine().vintage, "2000");
+
+    // Removing the wine shown: previous shows the wine before it; the list is one row shorter.
+    Edit("Quantite")->setText("0");
+    form->BitBtn6Click();
+    EXPECT_EQ(form->loadedWine().vintage, "1997");
+    EXPECT_EQ(cellar::State().lastRow, 1);
+    Edit("Quantite")->setText("0");
+    form->BitBtn7Click(); // no wine after it: the window closes
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(Vintages(), (std::vector<std::string>{"1990x 6"}));
+}
+
+TEST_F(ZoomTest, AWineChangedOnDiskMeanwhileIsNotSavedOver) {
+    OpenAt(1);
+    const std::string changed = ReadFileBytes("Cave.dat");
+    std::string edited = changed;
+    edited.replace(edited.find("1995"), 4, "1996"); // another program changed the record
+    WriteFileBytes("Cave.dat", edited);
+    Edit("Remarques")->setText("Mine");
+    form->BitBtn1Click();
+    EXPECT_EQ(ReadFileBytes("Cave.dat"), edited);
+    ASSERT_EQ(recorder->boxes().size(), 1u);
+    EXPECT_EQ(form->result(), 0);
+}
+
+TEST_F(ZoomTest, AnAppellationOutsideTheNarrowedListIsKeptAndItsBlockUntouched) {
+    store::InsertCellarWine(Wine("Blanc", "Alsace", "Riesling", "1990")); // row 0
+    cellar::State().lastRow = 3;
+    OpenAt(0);
+    form->findChild<QCheckBox*>("select_touteappel")->click(); // appellations of Alsace only
+    const std::string bases = ReadFileBytes("Vins.dat");
+    form->BitBtn7Click(); // the next wine is a Pauillac, which the narrowed list does not hold
+    EXPECT_EQ(form->loadedWine().appellation, store::PadText("Pauillac", 30));
+    EXPECT_EQ(Box("Liste_appel")->currentText(), "Pauillac");
+    form->BitBtn1Click();
+    EXPECT_TRUE(recorder->boxes().empty());
+    EXPECT_EQ(ReadFileBytes("Vins.dat"), bases); // its temperature and keeping period stay
+    EXPECT_EQ(Vintages().size(), 4u);
+}
+
+TEST_F(ZoomTest, CharacteristicsShowTheLoadedWineNotTheScreen) {
+    OpenAt(0);
+    Edit("millesime")->setText("2010");
+    recorder->queueModal([](QDialog& dialog) {
+        EXPECT_STREQ(dialog.metaObject()->className(), "TVinForm");
+        return 0;
+    });
+    form->BitBtn5Click();
+    const auto& selected = cellar::State().selectedAppellation;
+    EXPECT_EQ(selected.vintage, "1990");
+    EXPECT_EQ(selected.appellation, store::PadText("Pauillac", 30));
+}
+
+} // namespace
