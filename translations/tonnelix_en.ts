@@ -824,4 +824,333 @@
         <translation>Back to the main menu without saving</translation>
     </message>
 </context>
+<context>
+    <name>TZoomForm</name>
+    <message>
+        <source>Zoom d&apos;un vin de la cave</source>
+        <translation>Zoom on a cellar wine</translation>
+    </message>
+    <message>
+        <source>Retour au livre de cave</source>
+        <translation>Back to the cellar book</translation>
+    </message>
+    <message>
+        <source>Retour au livre de cave sans sauvegarde</source>
+        <translation>Back to the cellar book without saving</translation>
+    </message>
+    <message>
+        <source>Imprime des étiquettes</source>
+        <translation>Prints labels</translation>
+    </message>
+    <message>
+        <source>Caractèristiques du vin</source>
+        <translation>Characteristics of the wine</translation>
+    </message>
+    <message>
+        <source>Vin précédent</source>
+        <translation>Previous wine</translation>
+    </message>
+    <message>
+        <source>Vin suivant</source>
+        <translation>Next wine</translation>
+    </message>
+    <message>
+        <source>&amp;Étiquettes</source>
+        <translation>&amp;Labels</translation>
+    </message>
+    <message>
+        <source>&amp;Caractéristiques</source>
+        <translation>&amp;Characteristics</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Précédent</source>
+        <translation>&lt;&lt; &amp;Previous</translation>
+    </message>
+    <message>
+        <source>&amp;Suivant &gt;&gt;</source>
+        <translation>&amp;Next &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Ce vin a été modifié dans le fichier de la cave depuis son affichage : vos changements ne sont pas enregistrés.</source>
+        <translation>This wine was changed in the cellar file since it was shown: your changes are not saved.</translation>
+    </message>
+</context>
+<context>
+    <name>TExitForm</name>
+    <message>
+        <source>Sortie d&apos;un vin de la cave</source>
+        <translation>Taking wine out of the cellar</translation>
+    </message>
+    <message>
+        <source>Domaine ou Château :</source>
+        <translation>Estate or château:</translation>
+    </message>
+    <message>
+        <source>Couleur :</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Région :</source>
+        <translation>Region:</translation>
+    </message>
+    <message>
+        <source>Quantité :</source>
+        <translation>Quantity:</translation>
+    </message>
+    <message>
+        <source>Appellation :</source>
+        <translation>Appellation:</translation>
+    </message>
+    <message>
+        <source>Millésime :</source>
+        <translation>Vintage:</translation>
+    </message>
+    <message>
+        <source>Propriétaire :</source>
+        <translation>Owner:</translation>
+    </message>
+    <message>
+        <source>Bouteille :</source>
+        <translation>Bottle:</translation>
+    </message>
+    <message>
+        <source>Remarques :</source>
+        <translation>Remarks:</translation>
+    </message>
+    <message>
+        <source>Lieu d&apos;achat</source>
+        <translation>Place of purchase</translation>
+    </message>
+    <message>
+        <source>Date d&apos;achat :</source>
+        <translation>Purchase date:</translation>
+    </message>
+    <message>
+        <source>Prix :</source>
+        <translation>Price:</translation>
+    </message>
+    <message>
+        <source>Emplacement :</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Quantité consommée :</source>
+        <translation>Quantity drunk:</translation>
+    </message>
+    <message>
+        <source>Date consommation :</source>
+        <translation>Date drunk:</translation>
+    </message>
+    <message>
+        <source>Appréciation :</source>
+        <translation>Rating:</translation>
+    </message>
+    <message>
+        <source>Commentaires :</source>
+        <translation>Comments:</translation>
+    </message>
+    <message>
+        <source>Invités :</source>
+        <translation>Guests:</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Nom du domaine ou du château</source>
+        <translation>Name of the estate or château</translation>
+    </message>
+    <message>
+        <source>Format de bouteille</source>
+        <translation>Bottle size</translation>
+    </message>
+    <message>
+        <source>Votre appréciation</source>
+        <translation>Your rating</translation>
+    </message>
+    <message>
+        <source>Emplacement en cave</source>
+        <translation>Location in the cellar</translation>
+    </message>
+    <message>
+        <source>Quantité consommée</source>
+        <translation>Quantity drunk</translation>
+    </message>
+    <message>
+        <source>Date de consommation</source>
+        <translation>Date drunk</translation>
+    </message>
+    <message>
+        <source>Commentaires sur le vin</source>
+        <translation>Comments on the wine</translation>
+    </message>
+    <message>
+        <source>Noms des invités</source>
+        <translation>Names of the guests</translation>
+    </message>
+    <message>
+        <source>Retour au livre de cave</source>
+        <translation>Back to the cellar book</translation>
+    </message>
+    <message>
+        <source>Retour au livre de cave sans sauvegarde</source>
+        <translation>Back to the cellar book without saving</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Caractèristiques du vin</source>
+        <translation>Characteristics of the wine</translation>
+    </message>
+    <message>
+        <source>Vin précédent</source>
+        <translation>Previous wine</translation>
+    </message>
+    <message>
+        <source>Vin suivant</source>
+        <translation>Next wine</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Caractéristiques</source>
+        <translation>&amp;Characteristics</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Précédent</source>
+        <translation>&lt;&lt; &amp;Previous</translation>
+    </message>
+    <message>
+        <source>&amp;Suivant &gt;&gt;</source>
+        <translation>&amp;Next &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Ce vin a été modifié dans le fichier de la cave depuis son affichage : la sortie n&apos;est pas enregistrée.</source>
+        <translation>This wine was changed in the cellar file since it was shown: the bottles taken out are not recorded.</translation>
+    </message>
+</context>
+<context>
+    <name>TVinForm</name>
+    <message>
+        <source>Caractéristiques d&apos;un vin</source>
+        <translation>Characteristics of a wine</translation>
+    </message>
+    <message>
+        <source>Couleur :</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Région :</source>
+        <translation>Region:</translation>
+    </message>
+    <message>
+        <source>Appellation :</source>
+        <translation>Appellation:</translation>
+    </message>
+    <message>
+        <source>Température :</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>Garde :</source>
+        <translation>Keeping:</translation>
+    </message>
+    <message>
+        <source>Plats :</source>
+        <translation>Dishes:</translation>
+    </message>
+    <message>
+        <source>Millésimes :</source>
+        <translation>Vintages:</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Température de service</source>
+        <translation>Serving temperature</translation>
+    </message>
+    <message>
+        <source>Période de garde</source>
+        <translation>Keeping period</translation>
+    </message>
+    <message>
+        <source>Liste des mets</source>
+        <translation>Dishes</translation>
+    </message>
+    <message>
+        <source>Liste des millésimes</source>
+        <translation>Vintages</translation>
+    </message>
+    <message>
+        <source>Retour à l&apos;écran précédent</source>
+        <translation>Back to the previous window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Imprime les caractéristiques</source>
+        <translation>Prints the characteristics</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>Plats</source>
+        <translation>Dish</translation>
+    </message>
+    <message>
+        <source>Année</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+</context>
 </TS>
