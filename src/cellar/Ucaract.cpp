@@ -77,6 +77,9 @@ TVinForm::TVinForm(QWidget* parent) : QDialog(parent) {
     for (QLineEdit* e : {Temperature, Garde}) {
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::NoFocus);
+        QPalette palette = e->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        e->setPalette(palette);
     }
     liste_plats = List(this, "liste_plats");
     liste_annee = List(this, "liste_annee");
@@ -215,6 +218,10 @@ void TVinForm::fill() {
         return collator.compare(a.dish, b.dish) < 0;
     });
     for (const Row& r : dishes) new QTreeWidgetItem(liste_plats, {r.course, r.dish});
+    // The course names are read whole.
+    const int designed = liste_plats->columnWidth(0);
+    liste_plats->resizeColumnToContents(0);
+    liste_plats->setColumnWidth(0, std::max(designed, liste_plats->columnWidth(0) + 8));
 
     std::vector<store::VintageMark> marks = store::VintageMarks(region, appellation);
     std::stable_sort(marks.begin(), marks.end(), [&](const store::VintageMark& a, const store::VintageMark& b) {

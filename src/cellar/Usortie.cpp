@@ -55,6 +55,10 @@ QLineEdit* Shows(QWidget* parent, const char* name) {
     edit->setObjectName(QString::fromLatin1(name));
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::NoFocus);
+    // Shown, not typed into: the box takes the window's colour.
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
     return edit;
 }
 
