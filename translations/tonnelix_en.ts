@@ -1153,4 +1153,667 @@
         <translation>&amp;Print</translation>
     </message>
 </context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Page </source>
+        <translation>Page </translation>
+    </message>
+    <message>
+        <source>Enregistrer en PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Enregistre le rapport dans un fichier PDF</source>
+        <translation>Saves the report in a PDF file</translation>
+    </message>
+    <message>
+        <source>Documents PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être écrit.</source>
+        <translation>The file %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée. Choisissez « Prévisualisation : Oui » dans les options pour enregistrer le rapport en PDF.</source>
+        <translation>No printer is installed. Choose “Preview: Yes” in the options to save the report as a PDF.</translation>
+    </message>
+    <message>
+        <source>L&apos;impression sur %1 a échoué.</source>
+        <translation>Printing on %1 failed.</translation>
+    </message>
+    <message>
+        <source>Configuration de l&apos;imprimante</source>
+        <translation>Printer set-up</translation>
+    </message>
+</context>
+<context>
+    <name>TReport_Livre</name>
+    <message>
+        <source>Livre de cave</source>
+        <translation>Cellar book</translation>
+    </message>
+    <message>
+        <source>Inventaire Livre de Cave</source>
+        <translation>Cellar book inventory</translation>
+    </message>
+    <message>
+        <source>Année</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Qté</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>Prix</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>Date d&apos;achat</source>
+        <translation>Purchase date</translation>
+    </message>
+    <message>
+        <source>Apogée</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Bottle</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Appréciation</source>
+        <translation>Rating</translation>
+    </message>
+</context>
+<context>
+    <name>Treport_sticker</name>
+    <message>
+        <source>Étiquettes</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>A déguster avant :</source>
+        <translation>Drink before:</translation>
+    </message>
+</context>
+<context>
+    <name>TStickerform</name>
+    <message>
+        <source>Impression d&apos;étiquettes</source>
+        <translation>Printing labels</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre d&apos;étiquettes à imprimer :</source>
+        <translation>&amp;Number of labels to print:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;étiquettes</source>
+        <translation>Number of labels</translation>
+    </message>
+    <message>
+        <source>Lance l&apos;impression</source>
+        <translation>Starts printing</translation>
+    </message>
+    <message>
+        <source>Annule l&apos;impression</source>
+        <translation>Cancels printing</translation>
+    </message>
+</context>
+<context>
+    <name>TReport_conso</name>
+    <message>
+        <source>Vins consommés</source>
+        <translation>Wines drunk</translation>
+    </message>
+    <message>
+        <source>Inventaire Vins consommés</source>
+        <translation>Wines drunk inventory</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Année</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Qté</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>Date conso.</source>
+        <translation>Date drunk</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Bottle</translation>
+    </message>
+    <message>
+        <source>Prix</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>Appréciation</source>
+        <translation>Rating</translation>
+    </message>
+</context>
+<context>
+    <name>TChoixv_report</name>
+    <message>
+        <source>Température de service :</source>
+        <translation>Serving temperature:</translation>
+    </message>
+    <message>
+        <source>Période de garde :</source>
+        <translation>Keeping period:</translation>
+    </message>
+    <message>
+        <source>Plats :</source>
+        <translation>Dishes:</translation>
+    </message>
+    <message>
+        <source>Millésimes :</source>
+        <translation>Vintages:</translation>
+    </message>
+</context>
+<context>
+    <name>TConsovin</name>
+    <message>
+        <source>Vins consommés</source>
+        <translation>Wines drunk</translation>
+    </message>
+    <message>
+        <source>Couleur :</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Période du :</source>
+        <translation>Period from:</translation>
+    </message>
+    <message>
+        <source>au :</source>
+        <translation>to:</translation>
+    </message>
+    <message>
+        <source>Recherche :</source>
+        <translation>Search:</translation>
+    </message>
+    <message>
+        <source>R.A.Z</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Extérieur</source>
+        <translation>&amp;Elsewhere</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Couleur recherchée</source>
+        <translation>Colour to look for</translation>
+    </message>
+    <message>
+        <source>Appellation recherchée</source>
+        <translation>Appellation to look for</translation>
+    </message>
+    <message>
+        <source>Premier jour de la période</source>
+        <translation>First day of the period</translation>
+    </message>
+    <message>
+        <source>Dernier jour de la période</source>
+        <translation>Last day of the period</translation>
+    </message>
+    <message>
+        <source>Texte à rechercher</source>
+        <translation>Text to look for</translation>
+    </message>
+    <message>
+        <source>Supprime tous les critères de recherche</source>
+        <translation>Clears every search criterion</translation>
+    </message>
+    <message>
+        <source>Zoom sur un vin consommé</source>
+        <translation>Shows and corrects the wine drunk</translation>
+    </message>
+    <message>
+        <source>Saisie d&apos;un vin consommé à l&apos;extérieur</source>
+        <translation>Records a wine drunk elsewhere</translation>
+    </message>
+    <message>
+        <source>Imprime le contenu de la sélection</source>
+        <translation>Prints the wines listed</translation>
+    </message>
+    <message>
+        <source>Retour à l&apos;écran principal</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Millésime</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Bu le</source>
+        <translation>Drunk on</translation>
+    </message>
+    <message>
+        <source>Appréciation</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>Aucun vin n&apos;est sélectionné</source>
+        <translation>No wine is selected</translation>
+    </message>
+    <message>
+        <source>Date de début de période incorrecte</source>
+        <translation>The start date of the period is incorrect</translation>
+    </message>
+    <message>
+        <source>Date de fin de période incorrecte</source>
+        <translation>The end date of the period is incorrect</translation>
+    </message>
+</context>
+<context>
+    <name>TZoomConsoForm</name>
+    <message>
+        <source>Couleur :</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Région :</source>
+        <translation>Region:</translation>
+    </message>
+    <message>
+        <source>Millésime :</source>
+        <translation>Vintage:</translation>
+    </message>
+    <message>
+        <source>Appellation :</source>
+        <translation>Appellation:</translation>
+    </message>
+    <message>
+        <source>Domaine ou Château :</source>
+        <translation>Estate or château:</translation>
+    </message>
+    <message>
+        <source>Propriétaire :</source>
+        <translation>Owner:</translation>
+    </message>
+    <message>
+        <source>Remarques :</source>
+        <translation>Remarks:</translation>
+    </message>
+    <message>
+        <source>Appréciation :</source>
+        <translation>Rating:</translation>
+    </message>
+    <message>
+        <source>Bouteille :</source>
+        <translation>Bottle:</translation>
+    </message>
+    <message>
+        <source>Prix :</source>
+        <translation>Price:</translation>
+    </message>
+    <message>
+        <source>Lieu d&apos;achat :</source>
+        <translation>Place of purchase:</translation>
+    </message>
+    <message>
+        <source>Date d&apos;achat :</source>
+        <translation>Purchase date:</translation>
+    </message>
+    <message>
+        <source>Quantité consommée :</source>
+        <translation>Quantity drunk:</translation>
+    </message>
+    <message>
+        <source>Date consommation :</source>
+        <translation>Date drunk:</translation>
+    </message>
+    <message>
+        <source>Commentaires :</source>
+        <translation>Comments:</translation>
+    </message>
+    <message>
+        <source>Invités :</source>
+        <translation>Guests:</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Nom du domaine ou du château</source>
+        <translation>Name of the estate or château</translation>
+    </message>
+    <message>
+        <source>Millésime</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Nom du propriétaire</source>
+        <translation>Name of the owner</translation>
+    </message>
+    <message>
+        <source>Remarques sur le vin</source>
+        <translation>Remarks on the wine</translation>
+    </message>
+    <message>
+        <source>Votre appréciation</source>
+        <translation>Your rating</translation>
+    </message>
+    <message>
+        <source>Format de bouteille</source>
+        <translation>Bottle size</translation>
+    </message>
+    <message>
+        <source>Prix unitaire</source>
+        <translation>Unit price</translation>
+    </message>
+    <message>
+        <source>Lieu d&apos;achat</source>
+        <translation>Place of purchase</translation>
+    </message>
+    <message>
+        <source>Date de l&apos;achat</source>
+        <translation>Date of purchase</translation>
+    </message>
+    <message>
+        <source>Nombre de bouteilles consommées</source>
+        <translation>Number of bottles drunk</translation>
+    </message>
+    <message>
+        <source>Date de consommation</source>
+        <translation>Date drunk</translation>
+    </message>
+    <message>
+        <source>Vos commentaires sur le vin</source>
+        <translation>Your comments on the wine</translation>
+    </message>
+    <message>
+        <source>Vos invités</source>
+        <translation>Your guests</translation>
+    </message>
+    <message>
+        <source>Retour aux vins consommés</source>
+        <translation>Back to the wines drunk</translation>
+    </message>
+    <message>
+        <source>Retour aux vins consommés sans sauvegarde</source>
+        <translation>Back to the wines drunk without saving</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Caractéristique d&apos;un vin consommé</source>
+        <translation>Characteristics of a wine drunk</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Supprime cette entrée de la base</source>
+        <translation>Deletes this entry from the history</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Précédent</source>
+        <translation>&lt;&lt; &amp;Previous</translation>
+    </message>
+    <message>
+        <source>Vin précédent</source>
+        <translation>Previous wine</translation>
+    </message>
+    <message>
+        <source>Sui&amp;vant &gt;&gt;</source>
+        <translation>Ne&amp;xt &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Vin suivant</source>
+        <translation>Next wine</translation>
+    </message>
+    <message>
+        <source>Cette entrée a été modifiée dans le fichier des vins consommés depuis son affichage : vos changements ne sont pas enregistrés.</source>
+        <translation>This entry has changed in the file of wines drunk since it was shown: your changes are not saved.</translation>
+    </message>
+    <message>
+        <source>Cette entrée a été modifiée dans le fichier des vins consommés depuis son affichage : elle n&apos;est pas supprimée.</source>
+        <translation>This entry has changed in the file of wines drunk since it was shown: it is not deleted.</translation>
+    </message>
+</context>
+<context>
+    <name>TRestoForm</name>
+    <message>
+        <source>Couleur :</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Région :</source>
+        <translation>Region:</translation>
+    </message>
+    <message>
+        <source>Millésime :</source>
+        <translation>Vintage:</translation>
+    </message>
+    <message>
+        <source>Appellation :</source>
+        <translation>Appellation:</translation>
+    </message>
+    <message>
+        <source>Domaine ou Château :</source>
+        <translation>Estate or château:</translation>
+    </message>
+    <message>
+        <source>Propriétaire :</source>
+        <translation>Owner:</translation>
+    </message>
+    <message>
+        <source>Remarques :</source>
+        <translation>Remarks:</translation>
+    </message>
+    <message>
+        <source>Appréciation :</source>
+        <translation>Rating:</translation>
+    </message>
+    <message>
+        <source>Bouteille :</source>
+        <translation>Bottle:</translation>
+    </message>
+    <message>
+        <source>Prix :</source>
+        <translation>Price:</translation>
+    </message>
+    <message>
+        <source>Lieu d&apos;achat :</source>
+        <translation>Place of purchase:</translation>
+    </message>
+    <message>
+        <source>Date d&apos;achat :</source>
+        <translation>Purchase date:</translation>
+    </message>
+    <message>
+        <source>Quantité consommée :</source>
+        <translation>Quantity drunk:</translation>
+    </message>
+    <message>
+        <source>Date consommation :</source>
+        <translation>Date drunk:</translation>
+    </message>
+    <message>
+        <source>Commentaires :</source>
+        <translation>Comments:</translation>
+    </message>
+    <message>
+        <source>Invités :</source>
+        <translation>Guests:</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Nom du domaine ou du château</source>
+        <translation>Name of the estate or château</translation>
+    </message>
+    <message>
+        <source>Millésime</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Nom du propriétaire</source>
+        <translation>Name of the owner</translation>
+    </message>
+    <message>
+        <source>Remarques sur le vin</source>
+        <translation>Remarks on the wine</translation>
+    </message>
+    <message>
+        <source>Votre appréciation</source>
+        <translation>Your rating</translation>
+    </message>
+    <message>
+        <source>Format de bouteille</source>
+        <translation>Bottle size</translation>
+    </message>
+    <message>
+        <source>Prix unitaire</source>
+        <translation>Unit price</translation>
+    </message>
+    <message>
+        <source>Lieu d&apos;achat</source>
+        <translation>Place of purchase</translation>
+    </message>
+    <message>
+        <source>Date de l&apos;achat</source>
+        <translation>Date of purchase</translation>
+    </message>
+    <message>
+        <source>Nombre de bouteilles consommées</source>
+        <translation>Number of bottles drunk</translation>
+    </message>
+    <message>
+        <source>Date de consommation</source>
+        <translation>Date drunk</translation>
+    </message>
+    <message>
+        <source>Vos commentaires sur le vin</source>
+        <translation>Your comments on the wine</translation>
+    </message>
+    <message>
+        <source>Vos invités</source>
+        <translation>Your guests</translation>
+    </message>
+    <message>
+        <source>Retour aux vins consommés</source>
+        <translation>Back to the wines drunk</translation>
+    </message>
+    <message>
+        <source>Retour aux vins consommés sans sauvegarde</source>
+        <translation>Back to the wines drunk without saving</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Vin consommé à l&apos;extérieur</source>
+        <translation>Wine drunk elsewhere</translation>
+    </message>
+    <message>
+        <source>Afficher seulement les appellations de la région</source>
+        <translation>Show only the appellations of the region</translation>
+    </message>
+</context>
 </TS>

@@ -7,6 +7,8 @@ Navigation& State() {
     return navigation;
 }
 
-void ResetState() { State() = Navigation{}; }
+void ResetState() {
+    State() = Navigation{};
+}
 
 } // namespace history

@@ -1,10 +1,12 @@
-// The navigation state of the consumed wines window, for the whole run.
+// The navigation state of the consumed wines window, shared with its edit window for the run.
 #pragma once
 
 namespace history {
 
 struct Navigation {
-    long selectedPosition = -1; // row of the entry shown by the edit window; -1 for none
+    // The row of the entry being edited among the rows shown, counted from 0; it also
+    // designates the entry: the n-th entry of the file that passes the filter. -1 for none.
+    long selectedPosition = -1;
 };
 
 Navigation& State();

@@ -1,6 +1,7 @@
 #include "shell/Umenu.h"
 
 #include "cellar/Ulivre.h"
+#include "history/Uconso.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -126,11 +127,15 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* about = addItem(help, "Apropos1", QT_TRANSLATE_NOOP("TMenu", "à &propos de..."),
                              QT_TRANSLATE_NOOP("TMenu", "A propos de Tonnelix..."));
 
-    for (QAction* item : {open, quit, contents, helpSearch, about})
+    for (QAction* item : {open, drunk, quit, contents, helpSearch, about})
         item->setEnabled(true);
     connect(open, &QAction::triggered, this, [this] {
         TLivre livre(this);
         ui::ExecModal(livre);
+    });
+    connect(drunk, &QAction::triggered, this, [this] {
+        TConsovin consovin(this);
+        ui::ExecModal(consovin);
     });
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(contents, &QAction::triggered, this, [] { ui::ShowHelpContents(); });

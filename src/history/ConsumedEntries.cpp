@@ -1,0 +1,128 @@
+#include "history/ConsumedEntries.h"
+
+#include <cmath>
+
+#include "store/Files.h"
+#include "store/RefBases.h"
+#include "store/State.h"
+#include "store/Text.h"
+#include "store/WineEntry.h"
+
+namespace history {
+
+namespace {
+
+std::string Trim(std::string_view text) {
+    std::size_t begin = 0;
+    while (begin < text.size() && text[begin] == ' ')
+        ++begin;
+    return store::RightTrim(text.substr(begin));
+}
+
+bool AllDigits(std::string_view text) {
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+} // namespace
+
+std::vector<store::ConsumedWine> MatchingEntries() {
+    std::vector<store::ConsumedWine> entries;
+    store::LineReader in;
+    if (!store::OpenTextForReading(in, store::State().files.consumption)) return entries;
+    store::ConsumedWine entry;
+    while (!in.eof() && store::ReadConsumedWine(in, entry))
+        if (store::ConsumedWineMatches(entry)) entries.push_back(entry);
+    return entries;
+}
+
+bool MatchingEntryAt(long position, store::ConsumedWine& entry) {
+    if (position < 0) return false;
+    store::LineReader in;
+    if (!store::OpenTextForReading(in, store::State().files.consumption)) return false;
+    store::ConsumedWine record;
+    long matches = 0;
+    while (!in.eof() && store::ReadConsumedWine(in, record)) {
+        if (!store::ConsumedWineMatches(record)) continue;
+        if (matches++ == position) {
+            entry = record;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> VintageChartAppellations() {
+    std::vector<std::string> names;
+    for (const auto& section : store::VintageSections())
+        names.push_back(store::RightTrim(section.appellation));
+    return names;
+}
+
+bool PeriodBound(std::string_view shown, std::string& date) {
+    date.clear();
+    bool typed = false;
+    for (char c : shown)
+        typed = typed || (c >= '0' && c <= '9');
+    if (!typed) return true;
+    const std::string text = store::PadText(Trim(shown), 10);
+    date = text.substr(0, 2) + "/" + text.substr(3, 2) + "/" + text.substr(6, 4);
+    return store::IsValidDate(date);
+}
+
+std::string StoredDate(std::string_view shown) {
+    return shown == "  /  /    " ? store::Blanks(10) : store::PadText(shown, 10);
+}
+
+std::string PriceText(std::string_view shown) {
+    // The box shows 12.5 as "12   .5 ": the two sides of the point are read trimmed.
+    std::string price = Trim(shown).substr(0, 8);
+    if (const auto point = price.find('.'); point != std::string::npos)
+        price = Trim(price.substr(0, point)) + "." + Trim(price.substr(point + 1));
+    return price == "." ? std::string() : price;
+}
+
+int CheckConsumedWine(const store::ConsumedWine& entry, bool checkIdentity) {
+    if (checkIdentity) {
+        if (entry.colour == store::Blanks(10)) return 3;
+        if (entry.region == store::Blanks(20)) return 4;
+        if (entry.appellation == store::Blanks(30)) return 5;
+        if (entry.vintage != store::Blanks(4) &&
+            !(entry.vintage.size() == 4 && AllDigits(entry.vintage)))
+            return 6;
+    }
+    long quantity = 0;
+    if (!store::ParseWholeNumber(entry.quantity, quantity) || quantity < 1 || quantity > 99)
+        return 15;
+    double price = 0;
+    if (!entry.price.empty() && !store::ParsePrice(entry.price, price)) return 8;
+    // The stored price must fit its 8 characters: 99999.99 at most.
+    if (!entry.price.empty() && std::round(price * 100) / 100 >= 100000) return 9;
+    if (entry.drinkDate != store::Blanks(10) && !store::IsValidDate(entry.drinkDate)) return 12;
+    if (entry.purchaseDate != store::Blanks(10) && !store::IsValidDate(entry.purchaseDate))
+        return 10;
+    return 0;
+}
+
+void StoredForms(store::ConsumedWine& entry) {
+    entry.quantity = store::StoredQuantity(entry.quantity);
+    entry.price = store::StoredPrice(entry.price);
+}
+
+bool ReplaceConsumedWine(const store::ConsumedWine& loaded, const store::ConsumedWine& entry) {
+    if (!store::DeleteConsumedWine(loaded)) return false;
+    try {
+        store::InsertConsumedWine(entry);
+    } catch (const store::IoError&) {
+        // The stored copy is already gone: put it back so that a failed save loses nothing.
+        try {
+            store::InsertConsumedWine(loaded);
+        } catch (const store::IoError&) {
+        }
+        throw;
+    }
+    return true;
+}
+
+} // namespace history

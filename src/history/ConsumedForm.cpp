@@ -1,0 +1,261 @@
+#include "history/ConsumedForm.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "history/ConsumedEntries.h"
+#include "store/State.h"
+#include "store/Text.h"
+#include "store/WineEntry.h"
+#include "ui/Cp1252.h"
+#include "ui/Icons.h"
+
+namespace history {
+
+namespace {
+
+QLineEdit* Edit(QWidget* parent, const char* name, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaxLength(maxLength);
+    ui::RefuseOutsideCp1252(edit);
+    return edit;
+}
+
+QLineEdit* Masked(QWidget* parent, const char* name, const char* mask, int widthChars) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setInputMask(QString::fromLatin1(mask));
+    const QFontMetrics metrics(edit->font());
+    edit->setMinimumWidth(metrics.horizontalAdvance(QString(widthChars + 3, QLatin1Char('0'))));
+    edit->setMaximumWidth(metrics.horizontalAdvance(QString(widthChars + 6, QLatin1Char('0'))));
+    return edit;
+}
+
+QComboBox* Combo(QWidget* parent, const char* name, int minimumChars) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(minimumChars);
+    return box;
+}
+
+std::string Bytes(const QString& text) {
+    std::string out;
+    ui::ToCp1252(text, out);
+    return out;
+}
+
+std::string Trim(const std::string& text) {
+    const std::size_t begin = text.find_first_not_of(' ');
+    return begin == std::string::npos ? std::string() : store::RightTrim(text.substr(begin));
+}
+
+} // namespace
+
+ConsumedForm::ConsumedForm(const char* context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName(QString::fromLatin1(context));
+
+    Liste_coul = Combo(this, "Liste_coul", 10);
+    Liste_region = Combo(this, "Liste_region", 14);
+    Liste_appel = Combo(this, "Liste_appel", 24);
+    Liste_domaine = Combo(this, "Liste_domaine", 30);
+    millesime = Masked(this, "millesime", "9999", 4);
+    Prop = Edit(this, "Prop", 50);
+    Rem_vin = Edit(this, "Rem_vin", 50);
+    Appreciation = Combo(this, "Appreciation", 10);
+    formatb = Combo(this, "formatb", 10);
+    lieu = Edit(this, "lieu", 50);
+    dateachat = Masked(this, "dateachat", "00/00/9999", 10);
+    prix = Masked(this, "prix", "00000.00", 8);
+    qte_conso = Masked(this, "qte_conso", "90", 2);
+    date_conso = Masked(this, "date_conso", "00/00/9999", 10);
+    comment_conso = Edit(this, "comment_conso", 50);
+    // The record keeps 30 characters of guests: the box takes no more, so nothing typed is lost.
+    invites = Edit(this, "invites", 30);
+    BitBtn1 = new QPushButton(ui::PictureIcon(ui::Picture::Ok), QString(), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(ui::PictureIcon(ui::Picture::Cancel), QString(), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn3 = new QPushButton(ui::PictureIcon(ui::Picture::Help), QString(), this);
+    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+
+    auto label = [this](QWidget* field, const char* caption) {
+        auto* l = new QLabel(this);
+        l->setBuddy(field);
+        labels_.push_back({l, caption});
+        return l;
+    };
+
+    // The wine: what it is, then its purchase.
+    auto* identity = new QFrame(this);
+    identity->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* wine = new QGridLayout(identity);
+    wine->addWidget(label(Liste_coul, QT_TR_NOOP("Couleur :")), 0, 0);
+    wine->addWidget(Liste_coul, 0, 1);
+    wine->addWidget(label(Liste_region, QT_TR_NOOP("Région :")), 0, 2);
+    wine->addWidget(Liste_region, 0, 3);
+    wine->addWidget(label(millesime, QT_TR_NOOP("Millésime :")), 0, 4);
+    wine->addWidget(millesime, 0, 5);
+    wine->addWidget(label(Liste_appel, QT_TR_NOOP("Appellation :")), 1, 0);
+    wine->addWidget(Liste_appel, 1, 1, 1, 5);
+    wine->addWidget(label(Liste_domaine, QT_TR_NOOP("Domaine ou Château :")), 2, 0);
+    wine->addWidget(Liste_domaine, 2, 1, 1, 5);
+    wine->setColumnStretch(1, 1);
+    wine->setColumnStretch(3, 1);
+
+    auto* about = new QGridLayout;
+    int row = 0;
+    about->addWidget(label(Prop, QT_TR_NOOP("Propriétaire :")), row, 0);
+    about->addWidget(Prop, row++, 1, 1, 5);
+    about->addWidget(label(Rem_vin, QT_TR_NOOP("Remarques :")), row, 0);
+    about->addWidget(Rem_vin, row++, 1, 1, 5);
+    about->addWidget(label(Appreciation, QT_TR_NOOP("Appréciation :")), row, 0);
+    about->addWidget(Appreciation, row, 1);
+    about->addWidget(label(formatb, QT_TR_NOOP("Bouteille :")), row, 2);
+    about->addWidget(formatb, row, 3);
+    about->addWidget(label(prix, QT_TR_NOOP("Prix :")), row, 4);
+    about->addWidget(prix, row++, 5);
+    about->addWidget(label(lieu, QT_TR_NOOP("Lieu d'achat :")), row, 0);
+    about->addWidget(lieu, row, 1, 1, 3);
+    about->addWidget(label(dateachat, QT_TR_NOOP("Date d'achat :")), row, 4);
+    about->addWidget(dateachat, row++, 5);
+    about->setColumnStretch(1, 1);
+    about->setColumnStretch(3, 1);
+
+    // The drinking.
+    auto* drinking = new QFrame(this);
+    drinking->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* drunk = new QGridLayout(drinking);
+    drunk->addWidget(label(qte_conso, QT_TR_NOOP("Quantité consommée :")), 0, 0);
+    drunk->addWidget(qte_conso, 0, 1);
+    drunk->addWidget(label(date_conso, QT_TR_NOOP("Date consommation :")), 0, 2);
+    drunk->addWidget(date_conso, 0, 3);
+    drunk->addWidget(label(comment_conso, QT_TR_NOOP("Commentaires :")), 1, 0);
+    drunk->addWidget(comment_conso, 1, 1, 1, 4);
+    drunk->addWidget(label(invites, QT_TR_NOOP("Invités :")), 2, 0);
+    drunk->addWidget(invites, 2, 1, 1, 4);
+    drunk->setColumnStretch(4, 1);
+
+    buttonRow_ = new QHBoxLayout;
+    buttonRow_->addStretch(1);
+    buttonRow_->addWidget(BitBtn1);
+    buttonRow_->addWidget(BitBtn2);
+    buttonRow_->addWidget(BitBtn3);
+
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(identity);
+    main->addLayout(about);
+    main->addWidget(drinking);
+    main->addLayout(buttonRow_);
+
+    QWidget* order[] = {Liste_coul, Liste_region, millesime,    Liste_appel, Liste_domaine,
+                        Prop,       Rem_vin,      Appreciation, formatb,     prix,
+                        lieu,       dateachat,    qte_conso,    date_conso,  comment_conso,
+                        invites,    BitBtn1,      BitBtn2,      BitBtn3};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    prix->installEventFilter(this);
+}
+
+QString ConsumedForm::text(const char* source) const {
+    return QCoreApplication::translate(context_, source);
+}
+
+bool ConsumedForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == prix && event->type() == QEvent::FocusOut) prixExit();
+    return QDialog::eventFilter(watched, event);
+}
+
+void ConsumedForm::prixExit() {
+    const auto normalised = store::NormalisedPriceText(Bytes(prix->displayText()));
+    if (normalised) prix->setText(QString::fromLatin1(*normalised));
+}
+
+void ConsumedForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void ConsumedForm::retranslateUi() {
+    for (const auto& l : labels_)
+        l.label->setText(text(l.caption));
+    const struct {
+        QWidget* field;
+        const char* hint;
+    } hints[] = {
+        {Liste_coul, QT_TR_NOOP("Couleur")},
+        {Liste_region, QT_TR_NOOP("Région")},
+        {Liste_appel, QT_TR_NOOP("Appellation")},
+        {Liste_domaine, QT_TR_NOOP("Nom du domaine ou du château")},
+        {millesime, QT_TR_NOOP("Millésime")},
+        {Prop, QT_TR_NOOP("Nom du propriétaire")},
+        {Rem_vin, QT_TR_NOOP("Remarques sur le vin")},
+        {Appreciation, QT_TR_NOOP("Votre appréciation")},
+        {formatb, QT_TR_NOOP("Format de bouteille")},
+        {prix, QT_TR_NOOP("Prix unitaire")},
+        {lieu, QT_TR_NOOP("Lieu d'achat")},
+        {dateachat, QT_TR_NOOP("Date de l'achat")},
+        {qte_conso, QT_TR_NOOP("Nombre de bouteilles consommées")},
+        {date_conso, QT_TR_NOOP("Date de consommation")},
+        {comment_conso, QT_TR_NOOP("Vos commentaires sur le vin")},
+        {invites, QT_TR_NOOP("Vos invités")},
+        {BitBtn1, QT_TR_NOOP("Retour aux vins consommés")},
+        {BitBtn2, QT_TR_NOOP("Retour aux vins consommés sans sauvegarde")},
+        {BitBtn3, QT_TR_NOOP("Accès à l'aide")},
+    };
+    for (const auto& h : hints) {
+        h.field->setToolTip(text(h.hint));
+        h.field->setStatusTip(text(h.hint));
+    }
+    BitBtn1->setText(text(QT_TR_NOOP("OK")));
+    BitBtn2->setText(text(QT_TR_NOOP("Annuler")));
+    BitBtn3->setText(text(QT_TR_NOOP("&Aide")));
+}
+
+void ConsumedForm::fillMarksAndFormats() {
+    const store::Vocabulary& lists = store::State().lists;
+    Appreciation->clear();
+    for (const auto& entry : lists.marks.entries)
+        Appreciation->addItem(ui::ToQString(store::RightTrim(entry)));
+    Appreciation->addItem(ui::ToQString(store::RightTrim(lists.marks.fixedEntry)));
+    formatb->clear();
+    for (const auto& entry : lists.bottleFormats.entries)
+        formatb->addItem(ui::ToQString(store::RightTrim(entry)));
+    Appreciation->setCurrentIndex(-1);
+    formatb->setCurrentIndex(-1);
+}
+
+bool ConsumedForm::readDrinking(store::ConsumedWine& entry) const {
+    for (const QLineEdit* field : {Prop, Rem_vin, lieu, comment_conso, invites})
+        if (!ui::CheckCp1252(field->text())) return false;
+    auto chosen = [](const QComboBox* box) {
+        return box->currentIndex() >= 0 ? store::PadText(Bytes(box->currentText()), 10)
+                                        : store::Blanks(10);
+    };
+    entry.mark = chosen(Appreciation);
+    entry.bottleFormat = chosen(formatb);
+    entry.comments = store::PadText(Bytes(comment_conso->text()), 50);
+    entry.owner = store::PadText(Bytes(Prop->text()), 50);
+    entry.purchasePlace = store::PadText(Bytes(lieu->text()), 50);
+    entry.remarks = store::PadText(Bytes(Rem_vin->text()), 50);
+    entry.guests = store::PadText(Bytes(invites->text()), 30);
+    entry.price = PriceText(Bytes(prix->displayText()));
+    entry.purchaseDate = StoredDate(Bytes(dateachat->displayText()));
+    entry.drinkDate = StoredDate(Bytes(date_conso->displayText()));
+    entry.quantity = Trim(Bytes(qte_conso->displayText())).substr(0, 2);
+    return true;
+}
+
+} // namespace history

@@ -1,0 +1,84 @@
+// The consumption history: the entries of the consumption file narrowed by colour,
+// appellation, period and a search text, with the edit and drunk-elsewhere windows.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QDialog>
+
+#include <array>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace history {
+
+// The rows of the list: the displayed texts only.
+class ConsumedListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int kColumns = 5;
+    using Row = std::array<QString, kColumns>;
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setRows(std::vector<Row> rows);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void retranslate();
+
+private:
+    std::vector<Row> rows_;
+};
+
+} // namespace history
+
+class TConsovin : public QDialog {
+    Q_OBJECT
+public:
+    explicit TConsovin(QWidget* parent = nullptr);
+
+    // Refills the list from the consumption file under the criteria of the controls; a
+    // period date that is no date leaves the rows and the filter as they were.
+    void Rebuild();
+    void BitBtn2Click(); // R.A.Z
+    void BitBtn5Click(); // edit the selected entry
+    void BitBtn3Click(); // a wine drunk elsewhere
+    void BitBtn4Click(); // print the rows
+
+    // The selected row, or -1.
+    int selectedRow() const;
+    int rowCount() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void retranslateUi();
+    void fillFilterLists();
+    void editRow(int row, bool fromButton);
+
+    QComboBox* Liste_coul;
+    QComboBox* Liste_appellation;
+    QLineEdit* Date_deb;
+    QLineEdit* date_fin;
+    QLineEdit* Recherche;
+    QPushButton* BitBtn2;
+    QTableView* Liste_vins;
+    history::ConsumedListModel* model_;
+    QPushButton* BitBtn5;
+    QPushButton* BitBtn3;
+    QPushButton* BitBtn4;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn8;
+    QLabel* colourLabel_;
+    QLabel* appellationLabel_;
+    QLabel* fromLabel_;
+    QLabel* toLabel_;
+    QLabel* searchLabel_;
+};
