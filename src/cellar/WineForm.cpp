@@ -250,7 +250,8 @@ void WineForm::fillMarksAndFormats() {
     for (const auto& entry : lists.bottleFormats.entries) format->addItem(ui::ToQString(store::RightTrim(entry)));
 }
 
-bool WineForm::lireScreen(store::CellarWine& wine) const {
+bool WineForm::lireScreen(store::CellarWine& wine) {
+    prixExit(); // a price typed as "12   .5" reads as 12.50 even when the box was not left
     const QLineEdit* texts[] = {Prop, Remarques, Emplacement, Lieu};
     for (const QLineEdit* field : texts)
         if (!ui::CheckCp1252(field->text())) return false;

@@ -31,7 +31,7 @@ protected:
 
     // The wine on the screen; false, after a warning, when a text holds a character the
     // data files cannot store.
-    bool lireScreen(store::CellarWine& wine) const;
+    bool lireScreen(store::CellarWine& wine);
     // A new appellation enters the appellation base and vintage chart, a domaine the domaine
     // base, and both their lists; nothing for the other-appellation entry.
     void recordReferences(const store::CellarWine& wine);

@@ -48,7 +48,8 @@ bool IsValidDate(std::string_view text) {
     const int day = TwoDigits(text, 0);
     const int month = TwoDigits(text, 3);
     const int year = TwoDigits(text, 6) * 100 + TwoDigits(text, 8);
-    if (day > 31 || month > 12 || year < 1000) return false;
+    // A day or month of 00 names no date.
+    if (day < 1 || day > 31 || month < 1 || month > 12 || year < 1000) return false;
     int length = 31;
     switch (month) {
     case 4: case 6: case 9: case 11: length = 30; break;

@@ -20,7 +20,8 @@ std::string UpperAZ(std::string_view text);
 // Characters [first, first + count) counted from 1, clipped to the text (shorter or empty).
 std::string_view Columns(std::string_view line, std::size_t first, std::size_t count);
 
-// True for a dd/mm/yyyy date (separators "/" or "-"), every year divisible by 4 a leap year.
+// True for a dd/mm/yyyy date (separators "/" or "-"), every year divisible by 4 a leap year,
+// day and month from 01.
 bool IsValidDate(std::string_view text);
 
 // The sort key yyyymmdd of a dd/mm/yyyy text; a blank date gives 8 blanks.

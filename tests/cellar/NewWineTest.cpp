@@ -218,3 +218,18 @@ TEST_F(NewWineTest, EnglishTexts) {
 }
 
 } // namespace
+
+namespace {
+
+// Enter in the price box presses OK without leaving the box: the price as typed still reads.
+TEST_F(NewWineTest, APriceTypedButNotLeftIsRead) {
+    TNewForm form;
+    FillPauillac(form);
+    Edit(form, "prix")->setText("12   .5");
+    EXPECT_EQ(Edit(form, "prix")->displayText(), "12   .5 ");
+    form.BitBtn1Click();
+    EXPECT_TRUE(recorder->boxes().empty());
+    EXPECT_EQ(ReadFileBytes("Cave.dat").substr(32, 8), "   12.50");
+}
+
+} // namespace

@@ -25,7 +25,7 @@ TEST(TextTest, DateRules) {
         {"29/02/1996", true},  {"29/02/1997", false}, {"29/02/1900", true},
         {"31/04/1998", false}, {"31-12-1998", true},  {"01/12-1998", true},
         {"1/12/1998", false},  {"01/13/1998", false}, {"01/01/0999", false},
-        {"31/02/2001", false}, {"00/00/2000", true},  {"01.12.1998", false},
+        {"31/02/2001", false}, {"00/00/2000", false}, {"00/05/2000", false}, {"05/00/2000", false},  {"01.12.1998", false},
         {"01/12/199a", false}, {"30/06/2000 ", false}, {"", false},
     };
     for (const auto& c : cases) EXPECT_EQ(IsValidDate(c.text), c.valid) << c.text;
