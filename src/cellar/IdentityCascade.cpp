@@ -16,20 +16,6 @@
 
 namespace cellar {
 
-namespace {
-
-std::string Bytes(const QString& text) {
-    std::string out;
-    if (!ui::ToCp1252(text, out)) return {};
-    return out;
-}
-
-QString Trimmed(const std::string& cp1252) { return ui::ToQString(store::RightTrim(cp1252)); }
-
-QString EntryText(const std::string& stored) { return ui::ToQString(store::RightTrim(stored)); }
-
-} // namespace
-
 IdentityCascade::IdentityCascade(const Controls& controls, QObject* parent) : QObject(parent), c_(controls) {
     for (QComboBox* editable : {c_.domaine, c_.appellation}) {
         editable->setEditable(true);
@@ -112,10 +98,10 @@ void IdentityCascade::addDomaineEntry(const QString& name) {
 void IdentityCascade::fill() {
     const store::Vocabulary& lists = store::State().lists;
     c_.colour->clear();
-    for (const auto& entry : lists.colours.entries) c_.colour->addItem(EntryText(entry));
+    for (const auto& entry : lists.colours.entries) c_.colour->addItem(ui::ShownField(entry));
     c_.region->clear();
-    for (const auto& entry : lists.regions.entries) c_.region->addItem(EntryText(entry));
-    c_.region->addItem(EntryText(lists.regions.fixedEntry));
+    for (const auto& entry : lists.regions.entries) c_.region->addItem(ui::ShownField(entry));
+    c_.region->addItem(ui::ShownField(lists.regions.fixedEntry));
     c_.colour->setCurrentIndex(-1);
     c_.region->setCurrentIndex(-1);
 
@@ -179,9 +165,9 @@ void IdentityCascade::regionOnlyClicked() {
 
 void IdentityCascade::appellationCheck() {
     if (!appellationEntryChosen() || appellationIsOther()) return;
-    const std::string colour = Bytes(chosen(c_.colour));
-    const std::string region = Bytes(chosen(c_.region));
-    const std::string appellation = Bytes(appellationText());
+    const std::string colour = ui::StoredBytes(chosen(c_.colour));
+    const std::string region = ui::StoredBytes(chosen(c_.region));
+    const std::string appellation = ui::StoredBytes(appellationText());
     for (const auto& key : index_)
         if (store::KeyColour(key) == colour && store::KeyRegion(key) == region &&
             store::KeyAppellation(key) == appellation)
@@ -200,7 +186,7 @@ void IdentityCascade::rempliAppel() {
     }
     const QString remembered = chosen(c_.appellation).left(30);
     c_.appellation->clear();
-    const std::string region = Bytes(c_.region->currentText());
+    const std::string region = ui::StoredBytes(c_.region->currentText());
     QStringList names;
     for (const auto& key : index_) {
         if (store::KeyRegion(key) != store::RightTrim(region)) continue;
@@ -220,16 +206,16 @@ void IdentityCascade::rempliCombo(bool fromDomaine) {
     const QString appellation = chosen(c_.appellation);
     const bool other = appellationIsOther();
     if (!other && (fromDomaine || (c_.region->currentIndex() < 0 && !appellation.isEmpty()))) {
-        const std::string wanted = store::RightTrim(Bytes(appellation));
+        const std::string wanted = store::RightTrim(ui::StoredBytes(appellation));
         for (const auto& key : index_) {
             if (store::KeyAppellation(key) != wanted) continue;
             if (fromDomaine) {
                 if (c_.colour->currentIndex() < 0)
-                    c_.colour->setCurrentIndex(c_.colour->findText(Trimmed(store::KeyColour(key)), Qt::MatchFixedString));
+                    c_.colour->setCurrentIndex(c_.colour->findText(ui::ShownField(store::KeyColour(key)), Qt::MatchFixedString));
             } else if (c_.region->currentIndex() < 0) {
-                c_.region->setCurrentIndex(c_.region->findText(Trimmed(store::KeyRegion(key)), Qt::MatchFixedString));
+                c_.region->setCurrentIndex(c_.region->findText(ui::ShownField(store::KeyRegion(key)), Qt::MatchFixedString));
                 if (c_.colour->currentIndex() < 0)
-                    c_.colour->setCurrentIndex(c_.colour->findText(Trimmed(store::KeyColour(key)), Qt::MatchFixedString));
+                    c_.colour->setCurrentIndex(c_.colour->findText(ui::ShownField(store::KeyColour(key)), Qt::MatchFixedString));
             }
         }
     }
@@ -238,13 +224,13 @@ void IdentityCascade::rempliCombo(bool fromDomaine) {
     if (appellation.isEmpty() || other) return;
     ui::BusyCursor busy;
     const store::AppellationInfo info =
-        store::AppellationDetails(store::PadText(Bytes(chosen(c_.colour)), 10),
-                                  store::PadText(Bytes(chosen(c_.region)), 20), store::PadText(Bytes(appellation), 30));
-    c_.keeping->setText(Trimmed(info.keeping));
+        store::AppellationDetails(store::PadText(ui::StoredBytes(chosen(c_.colour)), 10),
+                                  store::PadText(ui::StoredBytes(chosen(c_.region)), 20), store::PadText(ui::StoredBytes(appellation), 30));
+    c_.keeping->setText(ui::ShownField(info.keeping));
 }
 
 void IdentityCascade::domaineClick() {
-    const std::string name = store::RightTrim(Bytes(c_.domaine->currentText())).substr(0, 50);
+    const std::string name = store::RightTrim(ui::StoredBytes(c_.domaine->currentText())).substr(0, 50);
     const store::DomaineLookup found = store::FindDomaine(name);
     if (found.found) {
         c_.owner->setText(ui::ToQString(found.owner));
@@ -258,8 +244,8 @@ void IdentityCascade::domaineClick() {
 void IdentityCascade::calculeApogee() {
     if (c_.vintage == nullptr || c_.peakYear == nullptr) return;
     if (c_.colour->currentIndex() < 0 || c_.region->currentIndex() < 0) return;
-    const auto year = store::ProposedPeakYear(Bytes(c_.vintage->displayText()), Bytes(c_.colour->currentText()),
-                                              Bytes(c_.region->currentText()));
+    const auto year = store::ProposedPeakYear(ui::StoredBytes(c_.vintage->displayText()), ui::StoredBytes(c_.colour->currentText()),
+                                              ui::StoredBytes(c_.region->currentText()));
     if (year) c_.peakYear->setText(QString::fromStdString(*year));
 }
 

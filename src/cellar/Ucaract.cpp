@@ -21,13 +21,12 @@
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Screen.h"
+#include "ui/Widgets.h"
 #include "ui/State.h"
 
 namespace {
 
 constexpr int kHelpTopic = 11;
-
-QString Shown(const std::string& field) { return ui::ToQString(store::RightTrim(field)); }
 
 QTreeWidget* List(QWidget* parent, const char* name) {
     auto* list = new QTreeWidget(parent);
@@ -38,12 +37,7 @@ QTreeWidget* List(QWidget* parent, const char* name) {
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->header()->setSectionsClickable(false);
     list->header()->setStretchLastSection(true);
-    // The selection stays visible when the list loses the focus.
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    list->setPalette(palette);
+    ui::KeepSelectionVisible(list);
     return list;
 }
 
@@ -74,13 +68,7 @@ TVinForm::TVinForm(QWidget* parent) : QDialog(parent) {
     Temperature->setObjectName(QStringLiteral("Temperature"));
     Garde = new QLineEdit(this);
     Garde->setObjectName(QStringLiteral("Garde"));
-    for (QLineEdit* e : {Temperature, Garde}) {
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::NoFocus);
-        QPalette palette = e->palette();
-        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-        e->setPalette(palette);
-    }
+    for (QLineEdit* e : {Temperature, Garde}) ui::MakeShownOnly(e);
     liste_plats = List(this, "liste_plats");
     liste_annee = List(this, "liste_annee");
     BitBtn1 = new QPushButton(ui::PictureIcon(ui::Picture::Ok), QString(), this);
@@ -173,10 +161,7 @@ void TVinForm::retranslateUi() {
         {BitBtn3, tr("Accès à l'aide")},
         {BitBtn4, tr("Imprime les caractéristiques")},
     };
-    for (const auto& h : hints) {
-        h.widget->setToolTip(h.hint);
-        h.widget->setStatusTip(h.hint);
-    }
+    for (const auto& h : hints) ui::SetHint(h.widget, h.hint);
     liste_plats->setHeaderLabels({tr("Type"), tr("Plats")});
     liste_annee->setHeaderLabels({tr("Année"), tr("Note")});
     BitBtn1->setText(tr("OK"));
@@ -191,16 +176,16 @@ void TVinForm::changeEvent(QEvent* event) {
 
 void TVinForm::fill() {
     const cellar::SelectedAppellation& selected = cellar::State().selectedAppellation;
-    Liste_coul->addItem(Shown(selected.colour));
-    Liste_region->addItem(Shown(selected.region));
-    Liste_appel->addItem(Shown(selected.appellation));
+    Liste_coul->addItem(ui::ShownField(selected.colour));
+    Liste_region->addItem(ui::ShownField(selected.region));
+    Liste_appel->addItem(ui::ShownField(selected.appellation));
 
     const std::string colour = store::PadText(selected.colour, 10);
     const std::string region = store::PadText(selected.region, 20);
     const std::string appellation = store::PadText(selected.appellation, 30);
     const store::AppellationInfo info = store::AppellationDetails(colour, region, appellation);
-    Temperature->setText(Shown(info.temperature));
-    Garde->setText(Shown(info.keeping));
+    Temperature->setText(ui::ShownField(info.temperature));
+    Garde->setText(ui::ShownField(info.keeping));
 
     QCollator collator; // the system's comparison, case included
     struct Row {
@@ -211,7 +196,7 @@ void TVinForm::fill() {
     std::vector<Row> dishes;
     for (const store::Dish& d : info.dishes) {
         QString course = ui::ToQString(d.course).trimmed();
-        dishes.push_back({course, Shown(d.dish), CourseRank(course)});
+        dishes.push_back({course, ui::ShownField(d.dish), CourseRank(course)});
     }
     std::stable_sort(dishes.begin(), dishes.end(), [&](const Row& a, const Row& b) {
         if (a.rank != b.rank) return a.rank < b.rank;

@@ -28,6 +28,7 @@
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Screen.h"
+#include "ui/Widgets.h"
 #include "ui/State.h"
 
 namespace cellar {
@@ -77,14 +78,6 @@ QPushButton* Button(QWidget* parent, const char* name, ui::Picture picture) {
     button->setObjectName(QString::fromLatin1(name));
     return button;
 }
-
-std::string Bytes(const QString& text) {
-    std::string out;
-    ui::ToCp1252(text, out);
-    return out;
-}
-
-QString Shown(const std::string& field) { return ui::ToQString(store::RightTrim(field)); }
 
 } // namespace
 
@@ -144,12 +137,7 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
     Liste_vins->horizontalHeader()->setSectionsClickable(false);
     Liste_vins->horizontalHeader()->setHighlightSections(false);
     Liste_vins->horizontalHeader()->setStretchLastSection(false);
-    // The selection stays visible when the list loses the focus.
-    QPalette palette = Liste_vins->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    Liste_vins->setPalette(palette);
+    ui::KeepSelectionVisible(Liste_vins);
 
     BitBtn3 = Button(this, "BitBtn3", ui::Picture::Bottle);
     BitBtn6 = Button(this, "BitBtn6", ui::Picture::Glass);
@@ -250,10 +238,7 @@ void TLivre::retranslateUi() {
         {BitBtn8, tr("Accès à l'aide")},
         {Nb, tr("Nombre de bouteilles séléctionnées")},
     };
-    for (const auto& h : hints) {
-        h.widget->setToolTip(h.hint);
-        h.widget->setStatusTip(h.hint);
-    }
+    for (const auto& h : hints) ui::SetHint(h.widget, h.hint);
     model_->retranslate();
 }
 
@@ -269,11 +254,11 @@ void TLivre::fillFilterLists() {
     const QSignalBlocker regionBlock(Liste_region);
     Liste_coul->clear();
     Liste_coul->addItem(all);
-    for (const auto& entry : lists.colours.entries) Liste_coul->addItem(Shown(entry));
+    for (const auto& entry : lists.colours.entries) Liste_coul->addItem(ui::ShownField(entry));
     Liste_region->clear();
     Liste_region->addItem(all);
-    for (const auto& entry : lists.regions.entries) Liste_region->addItem(Shown(entry));
-    Liste_region->addItem(Shown(lists.regions.fixedEntry));
+    for (const auto& entry : lists.regions.entries) Liste_region->addItem(ui::ShownField(entry));
+    Liste_region->addItem(ui::ShownField(lists.regions.fixedEntry));
     Liste_coul->setCurrentIndex(0);
     Liste_region->setCurrentIndex(0);
 }
@@ -281,9 +266,9 @@ void TLivre::fillFilterLists() {
 void TLivre::Cherch() {
     store::RecordFilter& filter = store::State().filter;
     filter.toDrink = toDrink_->isChecked();
-    filter.colour = store::RightTrim(Bytes(Liste_coul->currentText()));
-    filter.second = store::RightTrim(Bytes(Liste_region->currentText()));
-    filter.search = store::RightTrim(Bytes(Recherche->text())).substr(0, 30);
+    filter.colour = store::RightTrim(ui::StoredBytes(Liste_coul->currentText()));
+    filter.second = store::RightTrim(ui::StoredBytes(Liste_region->currentText()));
+    filter.search = store::RightTrim(ui::StoredBytes(Recherche->text())).substr(0, 30);
     filter.dateFrom.clear();
     filter.dateTo.clear();
 
@@ -295,8 +280,8 @@ void TLivre::Cherch() {
         while (!in.eof() && store::ReadCellarWine(in, wine)) {
             if (!store::CellarWineMatches(wine)) continue;
             if (filter.toDrink && !store::PeakYearHasCome(wine)) continue;
-            rows.push_back({Shown(wine.colour), Shown(wine.vintage), Shown(wine.quantity), Shown(wine.appellation),
-                            Shown(wine.domaine), Shown(wine.location)});
+            rows.push_back({ui::ShownField(wine.colour), ui::ShownField(wine.vintage), ui::ShownField(wine.quantity), ui::ShownField(wine.appellation),
+                            ui::ShownField(wine.domaine), ui::ShownField(wine.location)});
             long quantity = 0;
             const std::string q = store::RightTrim(wine.quantity);
             if (store::ParseWholeNumber(q, quantity)) bottles += quantity;

@@ -11,6 +11,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Help.h"
 #include "ui/Screen.h"
+#include "ui/Widgets.h"
 
 namespace {
 constexpr int kHelpTopic = 2;
@@ -35,10 +36,8 @@ TNewForm::TNewForm(QWidget* parent) : cellar::WineForm("TNewForm", true, parent)
 void TNewForm::retranslateUi() {
     WineForm::retranslateUi();
     setWindowTitle(tr("Entrée d'un vin dans la cave"));
-    BitBtn1->setToolTip(tr("Ajout de ce vin dans la cave"));
-    BitBtn1->setStatusTip(BitBtn1->toolTip());
-    BitBtn2->setToolTip(tr("Retour au menu principal sans sauvegarde"));
-    BitBtn2->setStatusTip(BitBtn2->toolTip());
+    ui::SetHint(BitBtn1, tr("Ajout de ce vin dans la cave"));
+    ui::SetHint(BitBtn2, tr("Retour au menu principal sans sauvegarde"));
 }
 
 void TNewForm::BitBtn1Click() {

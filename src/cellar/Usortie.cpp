@@ -23,23 +23,11 @@
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Screen.h"
+#include "ui/Widgets.h"
 
 namespace {
 
 constexpr int kHelpTopic = 3;
-
-QString Shown(const std::string& field) { return ui::ToQString(store::RightTrim(field)); }
-
-std::string Bytes(const QString& text) {
-    std::string out;
-    ui::ToCp1252(text, out);
-    return out;
-}
-
-std::string Trim(const std::string& text) {
-    const std::size_t begin = text.find_first_not_of(' ');
-    return begin == std::string::npos ? std::string() : store::RightTrim(text.substr(begin));
-}
 
 QComboBox* Single(QWidget* parent, const char* name) {
     auto* box = new QComboBox(parent);
@@ -53,12 +41,7 @@ QComboBox* Single(QWidget* parent, const char* name) {
 QLineEdit* Shows(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
-    // Shown, not typed into: the box takes the window's colour.
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    edit->setPalette(palette);
+    ui::MakeShownOnly(edit);
     return edit;
 }
 
@@ -199,8 +182,8 @@ TExitForm::TExitForm(QWidget* parent) : QDialog(parent) {
 
     retranslateUi();
     const store::Vocabulary& lists = store::State().lists;
-    for (const auto& entry : lists.marks.entries) Appreciation->addItem(Shown(entry));
-    Appreciation->addItem(Shown(lists.marks.fixedEntry));
+    for (const auto& entry : lists.marks.entries) Appreciation->addItem(ui::ShownField(entry));
+    Appreciation->addItem(ui::ShownField(lists.marks.fixedEntry));
     qte_conso->setText(QStringLiteral("1"));
     const QDate today = QDate::currentDate();
     date_conso->setText(QString::asprintf("%2.2d/%2.2d/%4.4d", today.day(), today.month(), today.year()));
@@ -234,10 +217,7 @@ void TExitForm::retranslateUi() {
         {BitBtn6, tr("Vin précédent")},
         {BitBtn7, tr("Vin suivant")},
     };
-    for (const auto& h : hints) {
-        h.widget->setToolTip(h.hint);
-        h.widget->setStatusTip(h.hint);
-    }
+    for (const auto& h : hints) ui::SetHint(h.widget, h.hint);
     BitBtn1->setText(tr("OK"));
     BitBtn2->setText(tr("Annuler"));
     BitBtn3->setText(tr("&Aide"));
@@ -263,28 +243,28 @@ void TExitForm::afficheVin() {
                  {Liste_domaine, wine.domaine}, {formatb, wine.bottleFormat}};
     for (const auto& l : lists) {
         l.box->clear();
-        l.box->addItem(Shown(l.field));
+        l.box->addItem(ui::ShownField(l.field));
         l.box->setCurrentIndex(0);
     }
-    const int mark = Appreciation->findText(Shown(wine.mark), Qt::MatchFixedString);
+    const int mark = Appreciation->findText(ui::ShownField(wine.mark), Qt::MatchFixedString);
     Appreciation->setCurrentIndex(mark >= 0 ? mark : Appreciation->count() - 1);
-    Quantite->setText(ui::ToQString(Trim(wine.quantity)));
+    Quantite->setText(ui::ToQString(store::Trim(wine.quantity)));
     prix->setText(ui::ToQString(wine.price));
-    dateachat->setText(Shown(wine.purchaseDate));
-    millesime->setText(Shown(wine.vintage));
-    Emplacement->setText(Shown(wine.location));
-    rem_vin->setText(Shown(wine.remarks));
-    Prop->setText(Shown(wine.owner));
-    Lieu->setText(Shown(wine.purchasePlace));
+    dateachat->setText(ui::ShownField(wine.purchaseDate));
+    millesime->setText(ui::ShownField(wine.vintage));
+    Emplacement->setText(ui::ShownField(wine.location));
+    rem_vin->setText(ui::ShownField(wine.remarks));
+    Prop->setText(ui::ShownField(wine.owner));
+    Lieu->setText(ui::ShownField(wine.purchasePlace));
 }
 
 bool TExitForm::lireScreen(store::CellarWine& updated, store::ConsumedWine& entry) const {
     for (const QLineEdit* field : {Emplacement, comment_conso, invites})
         if (!ui::CheckCp1252(field->text())) return false;
     updated = loaded_;
-    updated.mark = Appreciation->currentIndex() >= 0 ? store::PadText(Bytes(Appreciation->currentText()), 10)
+    updated.mark = Appreciation->currentIndex() >= 0 ? store::PadText(ui::StoredBytes(Appreciation->currentText()), 10)
                                                     : store::Blanks(10);
-    updated.location = store::PadText(Bytes(Emplacement->text()), 10);
+    updated.location = store::PadText(ui::StoredBytes(Emplacement->text()), 10);
 
     entry = store::ConsumedWine{};
     entry.colour = updated.colour;
@@ -292,11 +272,11 @@ bool TExitForm::lireScreen(store::CellarWine& updated, store::ConsumedWine& entr
     entry.appellation = updated.appellation;
     entry.domaine = updated.domaine;
     entry.vintage = updated.vintage;
-    entry.quantity = Trim(Bytes(qte_conso->displayText())).substr(0, 2);
-    const std::string date = Bytes(date_conso->displayText());
+    entry.quantity = store::Trim(ui::StoredBytes(qte_conso->displayText())).substr(0, 2);
+    const std::string date = ui::StoredBytes(date_conso->displayText());
     entry.drinkDate = date == "  /  /    " ? store::Blanks(10) : store::PadText(date, 10);
-    entry.guests = store::PadText(Bytes(invites->text()), 30);
-    entry.comments = store::PadText(Bytes(comment_conso->text()), 50);
+    entry.guests = store::PadText(ui::StoredBytes(invites->text()), 30);
+    entry.comments = store::PadText(ui::StoredBytes(comment_conso->text()), 50);
     entry.mark = updated.mark;
     entry.owner = updated.owner;
     entry.remarks = updated.remarks;
@@ -311,7 +291,7 @@ int TExitForm::validate(const store::ConsumedWine& entry) const {
     long out = 0;
     if (!store::ParseWholeNumber(entry.quantity, out) || out <= 0) return 15;
     long held = 0;
-    if (!store::ParseWholeNumber(Trim(loaded_.quantity), held)) return 14;
+    if (!store::ParseWholeNumber(store::Trim(loaded_.quantity), held)) return 14;
     if (held < out) return 13;
     if (entry.drinkDate != store::Blanks(10) && !store::IsValidDate(entry.drinkDate)) return 12;
     return 0;
@@ -332,7 +312,7 @@ void TExitForm::BitBtn1Click() {
     long out = 0;
     long held = 0;
     store::ParseWholeNumber(entry.quantity, out);
-    store::ParseWholeNumber(Trim(loaded_.quantity), held);
+    store::ParseWholeNumber(store::Trim(loaded_.quantity), held);
     const long remaining = held - out;
     updated.quantity = TwoDigits(remaining);
     entry.quantity = TwoDigits(out);

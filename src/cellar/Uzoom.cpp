@@ -18,14 +18,11 @@
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Screen.h"
+#include "ui/Widgets.h"
 
 namespace {
 
 constexpr int kHelpTopic = 4;
-
-QString Shown(const std::string& field) { return ui::ToQString(store::RightTrim(field)); }
-
-QString Trimmed(const std::string& field) { return ui::ToQString(field).trimmed(); }
 
 // Chooses the entry equal to the text, case disregarded; `fallback` when there is none.
 void ChooseOr(QComboBox* box, const QString& text, int fallback) {
@@ -81,10 +78,7 @@ void TZoomForm::retranslateUi() {
         {BitBtn6, tr("Vin précédent")},
         {BitBtn7, tr("Vin suivant")},
     };
-    for (const auto& h : hints) {
-        h.button->setToolTip(h.hint);
-        h.button->setStatusTip(h.hint);
-    }
+    for (const auto& h : hints) ui::SetHint(h.button, h.hint);
     BitBtn4->setText(tr("&Étiquettes"));
     BitBtn5->setText(tr("&Caractéristiques"));
     BitBtn6->setText(tr("<< &Précédent"));
@@ -97,9 +91,9 @@ void TZoomForm::afficheVin() {
     loaded_ = wine;
     hasWine_ = true;
 
-    ChooseOr(Liste_coul, Shown(wine.colour), -1);
-    ChooseOr(Liste_region, Shown(wine.region), -1);
-    const QString appellation = Shown(wine.appellation);
+    ChooseOr(Liste_coul, ui::ShownField(wine.colour), -1);
+    ChooseOr(Liste_region, ui::ShownField(wine.region), -1);
+    const QString appellation = ui::ShownField(wine.appellation);
     const QString other = cascade_->otherAppellation();
     if (appellation == other.mid(1, other.size() - 2)) {
         Liste_appel->setCurrentIndex(Liste_appel->findText(other));
@@ -110,22 +104,22 @@ void TZoomForm::afficheVin() {
         Liste_appel->setCurrentIndex(found);
         if (found < 0) Liste_appel->setEditText(appellation);
     }
-    const QString domaine = Shown(wine.domaine);
+    const QString domaine = ui::ShownField(wine.domaine);
     if (!domaine.isEmpty() && Liste_domaine->findText(domaine, Qt::MatchFixedString) < 0)
         cellar::IdentityCascade::AddSorted(Liste_domaine, domaine);
     Liste_domaine->setCurrentIndex(domaine.isEmpty() ? -1 : Liste_domaine->findText(domaine, Qt::MatchFixedString));
     if (domaine.isEmpty()) Liste_domaine->setEditText(QString());
-    ChooseOr(Appreciation, Shown(wine.mark), Appreciation->count() - 1);
-    ChooseOr(format, Shown(wine.bottleFormat), format->count() > 0 ? 0 : -1);
-    Quantite->setText(Trimmed(wine.quantity));
+    ChooseOr(Appreciation, ui::ShownField(wine.mark), Appreciation->count() - 1);
+    ChooseOr(format, ui::ShownField(wine.bottleFormat), format->count() > 0 ? 0 : -1);
+    Quantite->setText(ui::ToQString(store::Trim(wine.quantity)));
     prix->setText(ui::ToQString(wine.price));
-    dateachat->setText(Shown(wine.purchaseDate));
-    apogee->setText(Shown(wine.peakYear));
-    millesime->setText(Shown(wine.vintage));
-    Emplacement->setText(Shown(wine.location));
-    Remarques->setText(Shown(wine.remarks));
-    Prop->setText(Shown(wine.owner));
-    Lieu->setText(Shown(wine.purchasePlace));
+    dateachat->setText(ui::ShownField(wine.purchaseDate));
+    apogee->setText(ui::ShownField(wine.peakYear));
+    millesime->setText(ui::ShownField(wine.vintage));
+    Emplacement->setText(ui::ShownField(wine.location));
+    Remarques->setText(ui::ShownField(wine.remarks));
+    Prop->setText(ui::ShownField(wine.owner));
+    Lieu->setText(ui::ShownField(wine.purchasePlace));
 }
 
 bool TZoomForm::save() {

@@ -19,6 +19,7 @@
 #include "store/WineEntry.h"
 #include "ui/Cp1252.h"
 #include "ui/Icons.h"
+#include "ui/Widgets.h"
 
 namespace cellar {
 
@@ -48,17 +49,6 @@ QComboBox* Combo(QWidget* parent, const char* name) {
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(10);
     return box;
-}
-
-std::string Bytes(const QString& text) {
-    std::string out;
-    ui::ToCp1252(text, out);
-    return out;
-}
-
-std::string Trim(const std::string& text) {
-    std::size_t begin = text.find_first_not_of(' ');
-    return begin == std::string::npos ? std::string() : store::RightTrim(text.substr(begin));
 }
 
 } // namespace
@@ -197,7 +187,7 @@ bool WineForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WineForm::prixExit() {
-    const auto normalised = store::NormalisedPriceText(Bytes(prix->displayText()));
+    const auto normalised = store::NormalisedPriceText(ui::StoredBytes(prix->displayText()));
     if (normalised) prix->setText(QString::fromLatin1(*normalised));
 }
 
@@ -232,8 +222,7 @@ void WineForm::retranslateUi() {
     };
     for (const auto& h : hints) {
         if (h.field == nullptr) continue;
-        h.field->setToolTip(text(h.hint));
-        h.field->setStatusTip(text(h.hint));
+        ui::SetHint(h.field, text(h.hint));
     }
     select_touteappel->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Afficher seulement les appellations de la région")));
     BitBtn1->setText(text(QT_TRANSLATE_NOOP("TNewForm", "OK")));
@@ -258,26 +247,26 @@ bool WineForm::lireScreen(store::CellarWine& wine) {
     if (!ui::CheckCp1252(Liste_domaine->currentText()) || !ui::CheckCp1252(Liste_appel->currentText())) return false;
 
     auto chosen = [](const QComboBox* box, int width) {
-        return box->currentIndex() >= 0 ? store::PadText(Bytes(box->currentText()), width) : store::Blanks(width);
+        return box->currentIndex() >= 0 ? store::PadText(ui::StoredBytes(box->currentText()), width) : store::Blanks(width);
     };
-    wine.vintage = store::PadText(store::RightTrim(Bytes(millesime->displayText())), 4);
+    wine.vintage = store::PadText(store::RightTrim(ui::StoredBytes(millesime->displayText())), 4);
     wine.colour = chosen(Liste_coul, 10);
     wine.region = chosen(Liste_region, 20);
-    std::string appellation = Bytes(Liste_appel->currentText());
+    std::string appellation = ui::StoredBytes(Liste_appel->currentText());
     if (cascade_->appellationIsOther()) appellation = appellation.substr(1, appellation.size() - 2);
     wine.appellation = store::PadText(appellation, 30);
     wine.mark = chosen(Appreciation, 10);
-    wine.domaine = store::PadText(Bytes(Liste_domaine->currentText()), 50);
-    wine.remarks = store::PadText(Bytes(Remarques->text()), 50);
-    wine.quantity = Trim(Bytes(Quantite->displayText())).substr(0, 2);
-    wine.price = Trim(Bytes(prix->displayText())).substr(0, 8);
-    const std::string date = Bytes(dateachat->displayText());
+    wine.domaine = store::PadText(ui::StoredBytes(Liste_domaine->currentText()), 50);
+    wine.remarks = store::PadText(ui::StoredBytes(Remarques->text()), 50);
+    wine.quantity = store::Trim(ui::StoredBytes(Quantite->displayText())).substr(0, 2);
+    wine.price = store::Trim(ui::StoredBytes(prix->displayText())).substr(0, 8);
+    const std::string date = ui::StoredBytes(dateachat->displayText());
     wine.purchaseDate = date == "  /  /    " ? store::Blanks(10) : store::PadText(date, 10);
-    wine.peakYear = store::PadText(Bytes(apogee->displayText()), 4);
+    wine.peakYear = store::PadText(ui::StoredBytes(apogee->displayText()), 4);
     wine.bottleFormat = chosen(format, 10);
-    wine.owner = store::PadText(Bytes(Prop->text()), 50);
-    wine.location = store::PadText(Bytes(Emplacement->text()), 10);
-    wine.purchasePlace = store::PadText(Bytes(Lieu->text()), 50);
+    wine.owner = store::PadText(ui::StoredBytes(Prop->text()), 50);
+    wine.location = store::PadText(ui::StoredBytes(Emplacement->text()), 10);
+    wine.purchasePlace = store::PadText(ui::StoredBytes(Lieu->text()), 50);
     return true;
 }
 

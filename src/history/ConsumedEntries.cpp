@@ -12,13 +12,6 @@ namespace history {
 
 namespace {
 
-std::string Trim(std::string_view text) {
-    std::size_t begin = 0;
-    while (begin < text.size() && text[begin] == ' ')
-        ++begin;
-    return store::RightTrim(text.substr(begin));
-}
-
 bool AllDigits(std::string_view text) {
     for (char c : text)
         if (c < '0' || c > '9') return false;
@@ -66,7 +59,7 @@ bool PeriodBound(std::string_view shown, std::string& date) {
     for (char c : shown)
         typed = typed || (c >= '0' && c <= '9');
     if (!typed) return true;
-    const std::string text = store::PadText(Trim(shown), 10);
+    const std::string text = store::PadText(store::Trim(shown), 10);
     date = text.substr(0, 2) + "/" + text.substr(3, 2) + "/" + text.substr(6, 4);
     return store::IsValidDate(date);
 }
@@ -77,9 +70,9 @@ std::string StoredDate(std::string_view shown) {
 
 std::string PriceText(std::string_view shown) {
     // The box shows 12.5 as "12   .5 ": the two sides of the point are read trimmed.
-    std::string price = Trim(shown).substr(0, 8);
+    std::string price = store::Trim(shown).substr(0, 8);
     if (const auto point = price.find('.'); point != std::string::npos)
-        price = Trim(price.substr(0, point)) + "." + Trim(price.substr(point + 1));
+        price = store::Trim(price.substr(0, point)) + "." + store::Trim(price.substr(point + 1));
     return price == "." ? std::string() : price;
 }
 

@@ -17,6 +17,7 @@
 #include "store/WineEntry.h"
 #include "ui/Cp1252.h"
 #include "ui/Icons.h"
+#include "ui/Widgets.h"
 
 namespace history {
 
@@ -46,17 +47,6 @@ QComboBox* Combo(QWidget* parent, const char* name, int minimumChars) {
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(minimumChars);
     return box;
-}
-
-std::string Bytes(const QString& text) {
-    std::string out;
-    ui::ToCp1252(text, out);
-    return out;
-}
-
-std::string Trim(const std::string& text) {
-    const std::size_t begin = text.find_first_not_of(' ');
-    return begin == std::string::npos ? std::string() : store::RightTrim(text.substr(begin));
 }
 
 } // namespace
@@ -179,7 +169,7 @@ bool ConsumedForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ConsumedForm::prixExit() {
-    const auto normalised = store::NormalisedPriceText(Bytes(prix->displayText()));
+    const auto normalised = store::NormalisedPriceText(ui::StoredBytes(prix->displayText()));
     if (normalised) prix->setText(QString::fromLatin1(*normalised));
 }
 
@@ -216,8 +206,7 @@ void ConsumedForm::retranslateUi() {
         {BitBtn3, QT_TR_NOOP("Accès à l'aide")},
     };
     for (const auto& h : hints) {
-        h.field->setToolTip(text(h.hint));
-        h.field->setStatusTip(text(h.hint));
+        ui::SetHint(h.field, text(h.hint));
     }
     BitBtn1->setText(text(QT_TR_NOOP("OK")));
     BitBtn2->setText(text(QT_TR_NOOP("Annuler")));
@@ -241,20 +230,20 @@ bool ConsumedForm::readDrinking(store::ConsumedWine& entry) const {
     for (const QLineEdit* field : {Prop, Rem_vin, lieu, comment_conso, invites})
         if (!ui::CheckCp1252(field->text())) return false;
     auto chosen = [](const QComboBox* box) {
-        return box->currentIndex() >= 0 ? store::PadText(Bytes(box->currentText()), 10)
+        return box->currentIndex() >= 0 ? store::PadText(ui::StoredBytes(box->currentText()), 10)
                                         : store::Blanks(10);
     };
     entry.mark = chosen(Appreciation);
     entry.bottleFormat = chosen(formatb);
-    entry.comments = store::PadText(Bytes(comment_conso->text()), 50);
-    entry.owner = store::PadText(Bytes(Prop->text()), 50);
-    entry.purchasePlace = store::PadText(Bytes(lieu->text()), 50);
-    entry.remarks = store::PadText(Bytes(Rem_vin->text()), 50);
-    entry.guests = store::PadText(Bytes(invites->text()), 30);
-    entry.price = PriceText(Bytes(prix->displayText()));
-    entry.purchaseDate = StoredDate(Bytes(dateachat->displayText()));
-    entry.drinkDate = StoredDate(Bytes(date_conso->displayText()));
-    entry.quantity = Trim(Bytes(qte_conso->displayText())).substr(0, 2);
+    entry.comments = store::PadText(ui::StoredBytes(comment_conso->text()), 50);
+    entry.owner = store::PadText(ui::StoredBytes(Prop->text()), 50);
+    entry.purchasePlace = store::PadText(ui::StoredBytes(lieu->text()), 50);
+    entry.remarks = store::PadText(ui::StoredBytes(Rem_vin->text()), 50);
+    entry.guests = store::PadText(ui::StoredBytes(invites->text()), 30);
+    entry.price = PriceText(ui::StoredBytes(prix->displayText()));
+    entry.purchaseDate = StoredDate(ui::StoredBytes(dateachat->displayText()));
+    entry.drinkDate = StoredDate(ui::StoredBytes(date_conso->displayText()));
+    entry.quantity = store::Trim(ui::StoredBytes(qte_conso->displayText())).substr(0, 2);
     return true;
 }
 

@@ -31,6 +31,7 @@
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Screen.h"
+#include "ui/Widgets.h"
 #include "ui/State.h"
 
 namespace history {
@@ -102,16 +103,6 @@ QLineEdit* DateBox(QWidget* parent, const char* name) {
     return edit;
 }
 
-std::string Bytes(const QString& text) {
-    std::string out;
-    ui::ToCp1252(text, out);
-    return out;
-}
-
-QString Shown(const std::string& field) {
-    return ui::ToQString(store::RightTrim(field));
-}
-
 } // namespace
 
 TConsovin::TConsovin(QWidget* parent) : QDialog(parent) {
@@ -178,13 +169,7 @@ TConsovin::TConsovin(QWidget* parent) : QDialog(parent) {
     Liste_vins->verticalHeader()->setDefaultSectionSize(Liste_vins->fontMetrics().height() + 6);
     Liste_vins->horizontalHeader()->setSectionsClickable(false);
     Liste_vins->horizontalHeader()->setHighlightSections(false);
-    // The selection stays visible when the list loses the focus.
-    QPalette palette = Liste_vins->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                     palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    Liste_vins->setPalette(palette);
+    ui::KeepSelectionVisible(Liste_vins);
 
     BitBtn5 = Button(this, "BitBtn5", ui::Picture::Search);
     BitBtn3 = Button(this, "BitBtn3", ui::Picture::Dishes);
@@ -278,10 +263,7 @@ void TConsovin::retranslateUi() {
         {BitBtn1, tr("Retour à l'écran principal")},
         {BitBtn8, tr("Accès à l'aide")},
     };
-    for (const auto& h : hints) {
-        h.widget->setToolTip(h.hint);
-        h.widget->setStatusTip(h.hint);
-    }
+    for (const auto& h : hints) ui::SetHint(h.widget, h.hint);
     model_->retranslate();
 }
 
@@ -314,7 +296,7 @@ void TConsovin::fillFilterLists() {
     Liste_coul->clear();
     Liste_coul->addItem(all);
     for (const auto& entry : store::State().lists.colours.entries)
-        Liste_coul->addItem(Shown(entry));
+        Liste_coul->addItem(ui::ShownField(entry));
 
     QStringList names;
     {
@@ -337,25 +319,25 @@ void TConsovin::fillFilterLists() {
 void TConsovin::Rebuild() {
     std::string from;
     std::string to;
-    if (!history::PeriodBound(Bytes(Date_deb->displayText()), from)) {
+    if (!history::PeriodBound(ui::StoredBytes(Date_deb->displayText()), from)) {
         ui::ShowMessageNumber(tr("Date de début de période incorrecte"), 19);
         return;
     }
-    if (!history::PeriodBound(Bytes(date_fin->displayText()), to)) {
+    if (!history::PeriodBound(ui::StoredBytes(date_fin->displayText()), to)) {
         ui::ShowMessageNumber(tr("Date de fin de période incorrecte"), 20);
         return;
     }
     store::RecordFilter& filter = store::State().filter;
-    filter.colour = store::RightTrim(Bytes(Liste_coul->currentText()));
-    filter.second = store::RightTrim(Bytes(Liste_appellation->currentText()));
+    filter.colour = store::RightTrim(ui::StoredBytes(Liste_coul->currentText()));
+    filter.second = store::RightTrim(ui::StoredBytes(Liste_appellation->currentText()));
     filter.dateFrom = from;
     filter.dateTo = to;
-    filter.search = store::RightTrim(Bytes(Recherche->text())).substr(0, 30);
+    filter.search = store::RightTrim(ui::StoredBytes(Recherche->text())).substr(0, 30);
 
     std::vector<history::ConsumedListModel::Row> rows;
     for (const auto& entry : history::MatchingEntries())
-        rows.push_back({Shown(entry.colour), Shown(entry.appellation), Shown(entry.vintage),
-                        Shown(entry.drinkDate), Shown(entry.mark)});
+        rows.push_back({ui::ShownField(entry.colour), ui::ShownField(entry.appellation), ui::ShownField(entry.vintage),
+                        ui::ShownField(entry.drinkDate), ui::ShownField(entry.mark)});
     model_->setRows(std::move(rows));
 }
 

@@ -20,12 +20,6 @@ namespace {
 
 constexpr int kHelpTopic = 26;
 
-std::string Bytes(const QString& text) {
-    std::string out;
-    ui::ToCp1252(text, out);
-    return out;
-}
-
 } // namespace
 
 TRestoForm::TRestoForm(QWidget* parent) : history::ConsumedForm("TRestoForm", parent) {
@@ -68,16 +62,16 @@ bool TRestoForm::readScreen(store::ConsumedWine& entry) const {
         return false;
     if (!readDrinking(entry)) return false;
     auto chosen = [](const QComboBox* box, int width) {
-        return box->currentIndex() >= 0 ? store::PadText(Bytes(box->currentText()), width)
+        return box->currentIndex() >= 0 ? store::PadText(ui::StoredBytes(box->currentText()), width)
                                         : store::Blanks(width);
     };
-    entry.vintage = store::PadText(store::RightTrim(Bytes(millesime->displayText())), 4);
+    entry.vintage = store::PadText(store::RightTrim(ui::StoredBytes(millesime->displayText())), 4);
     entry.colour = chosen(Liste_coul, 10);
     entry.region = chosen(Liste_region, 20);
-    std::string appellation = Bytes(Liste_appel->currentText());
+    std::string appellation = ui::StoredBytes(Liste_appel->currentText());
     if (cascade_->appellationIsOther()) appellation = appellation.substr(1, appellation.size() - 2);
     entry.appellation = store::PadText(appellation, 30);
-    entry.domaine = store::PadText(Bytes(Liste_domaine->currentText()), 50);
+    entry.domaine = store::PadText(ui::StoredBytes(Liste_domaine->currentText()), 50);
     return true;
 }
 

@@ -15,14 +15,11 @@
 #include "ui/Dialogs.h"
 #include "ui/Help.h"
 #include "ui/Screen.h"
+#include "ui/Widgets.h"
 
 namespace {
 
 constexpr int kHelpTopic = 25;
-
-QString Shown(const std::string& field) {
-    return ui::ToQString(store::RightTrim(field));
-}
 
 // The single entry of an identity box.
 void ShowOnly(QComboBox* box, const QString& value) {
@@ -67,12 +64,7 @@ TZoomConsoForm::TZoomConsoForm(QWidget* parent) : history::ConsumedForm("TZoomCo
     fillMarksAndFormats();
     for (QComboBox* box : {Liste_coul, Liste_region, Liste_appel, Liste_domaine})
         box->setEnabled(false);
-    millesime->setReadOnly(true);
-    millesime->setFocusPolicy(Qt::NoFocus);
-    // Read-only like the identity boxes beside it, and looking so.
-    QPalette palette = millesime->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    millesime->setPalette(palette);
+    ui::MakeShownOnly(millesime); // read-only like the identity boxes beside it
     retranslateUi();
 
     connect(BitBtn1, &QPushButton::clicked, this, &TZoomConsoForm::BitBtn1Click);
@@ -116,22 +108,22 @@ void TZoomConsoForm::showSelectedEntry() {
     }
     current_ = entry;
     hasEntry_ = true;
-    ShowOnly(Liste_coul, Shown(entry.colour));
-    ShowOnly(Liste_region, Shown(entry.region));
-    ShowOnly(Liste_appel, Shown(entry.appellation));
-    ShowOnly(Liste_domaine, Shown(entry.domaine));
-    millesime->setText(Shown(entry.vintage));
-    Prop->setText(Shown(entry.owner));
-    Rem_vin->setText(Shown(entry.remarks));
-    ChooseStored(Appreciation, Shown(entry.mark));
-    ChooseStored(formatb, Shown(entry.bottleFormat));
-    lieu->setText(Shown(entry.purchasePlace));
-    dateachat->setText(Shown(entry.purchaseDate));
+    ShowOnly(Liste_coul, ui::ShownField(entry.colour));
+    ShowOnly(Liste_region, ui::ShownField(entry.region));
+    ShowOnly(Liste_appel, ui::ShownField(entry.appellation));
+    ShowOnly(Liste_domaine, ui::ShownField(entry.domaine));
+    millesime->setText(ui::ShownField(entry.vintage));
+    Prop->setText(ui::ShownField(entry.owner));
+    Rem_vin->setText(ui::ShownField(entry.remarks));
+    ChooseStored(Appreciation, ui::ShownField(entry.mark));
+    ChooseStored(formatb, ui::ShownField(entry.bottleFormat));
+    lieu->setText(ui::ShownField(entry.purchasePlace));
+    dateachat->setText(ui::ShownField(entry.purchaseDate));
     prix->setText(ui::ToQString(entry.price));
     qte_conso->setText(ui::ToQString(entry.quantity).trimmed());
-    date_conso->setText(Shown(entry.drinkDate));
-    comment_conso->setText(Shown(entry.comments));
-    invites->setText(Shown(entry.guests));
+    date_conso->setText(ui::ShownField(entry.drinkDate));
+    comment_conso->setText(ui::ShownField(entry.comments));
+    invites->setText(ui::ShownField(entry.guests));
 }
 
 bool TZoomConsoForm::save() {

@@ -19,6 +19,12 @@ std::string RightTrim(std::string_view text) {
     return std::string(text.substr(0, end));
 }
 
+std::string Trim(std::string_view text) {
+    std::size_t begin = 0;
+    while (begin < text.size() && text[begin] == ' ') ++begin;
+    return RightTrim(text.substr(begin));
+}
+
 std::string UpperAZ(std::string_view text) {
     std::string result(text);
     for (char& c : result)

@@ -13,6 +13,8 @@ std::string PadText(std::string_view text, int width);
 std::string Blanks(int n);
 
 std::string RightTrim(std::string_view text);
+// Blanks removed on both sides.
+std::string Trim(std::string_view text);
 
 // Upper case for the letters a-z only; accented letters stay as they are.
 std::string UpperAZ(std::string_view text);

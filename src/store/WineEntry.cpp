@@ -12,12 +12,6 @@ namespace store {
 
 namespace {
 
-std::string Trim(std::string_view text) {
-    std::size_t begin = 0;
-    while (begin < text.size() && text[begin] == ' ') ++begin;
-    return RightTrim(text.substr(begin));
-}
-
 bool AllDigits(std::string_view text) {
     for (char c : text)
         if (c < '0' || c > '9') return false;
@@ -106,7 +100,7 @@ DomaineLookup FindDomaine(std::string_view name) {
 
 std::optional<std::string> ProposedPeakYear(std::string_view vintage, std::string_view colour,
                                             std::string_view region) {
-    const std::string year = Trim(vintage);
+    const std::string year = store::Trim(vintage);
     long value = 0;
     if (year.size() != 4 || !ParseWholeNumber(year, value)) return std::nullopt;
     if (RightTrim(colour).empty() || RightTrim(region).empty()) return std::nullopt;
@@ -138,12 +132,12 @@ std::string TwoDecimals(double value, int width) {
 } // namespace
 
 std::optional<std::string> NormalisedPriceText(std::string_view text) {
-    const std::string trimmed = Trim(text).substr(0, 8);
+    const std::string trimmed = store::Trim(text).substr(0, 8);
     if (trimmed == ".") return std::nullopt;
     const auto point = trimmed.find('.');
     std::string joined = trimmed;
     if (point != std::string::npos)
-        joined = Trim(trimmed.substr(0, point)) + "." + Trim(trimmed.substr(point + 1));
+        joined = store::Trim(trimmed.substr(0, point)) + "." + store::Trim(trimmed.substr(point + 1));
     double value = 0;
     if (!ParsePrice(joined, value) || std::round(value * 100) / 100 >= 100000) return std::nullopt;
     return RightTrim(TwoDecimals(value, 8));

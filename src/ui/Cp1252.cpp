@@ -10,6 +10,18 @@
 
 namespace ui {
 
+QString ShownField(std::string_view cp1252) {
+    while (!cp1252.empty() && cp1252.back() == ' ') cp1252.remove_suffix(1);
+    return ToQString(cp1252);
+}
+
+std::string StoredBytes(const QString& text) {
+    std::string out;
+    ToCp1252(text, out);
+    return out;
+}
+
+
 namespace {
 constexpr char kCodePage[] = "windows-1252";
 }

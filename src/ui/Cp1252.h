@@ -15,6 +15,13 @@ namespace ui {
 
 QString ToQString(std::string_view cp1252);
 
+// A stored field as windows show it: blanks removed at the right.
+QString ShownField(std::string_view cp1252);
+
+// The code page 1252 bytes of a text whose characters were checked where it was typed
+// (Cp1252Validator, CheckCp1252); empty if one still cannot be stored.
+std::string StoredBytes(const QString& text);
+
 // The code page 1252 bytes of the text; false, with `out` untouched, when one of its
 // characters has no place in the code page.
 bool ToCp1252(const QString& text, std::string& out);

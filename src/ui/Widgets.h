@@ -1,0 +1,21 @@
+// Small touches every window gives its controls the same way.
+#pragma once
+
+class QAbstractItemView;
+class QLineEdit;
+class QString;
+class QWidget;
+
+namespace ui {
+
+// The selected row stays highlighted when the list loses the focus.
+void KeepSelectionVisible(QAbstractItemView* view);
+
+// A box that shows a value the person cannot change here: read-only, skipped by the tab key,
+// in the window's colour.
+void MakeShownOnly(QLineEdit* edit);
+
+// The hint of a control: its tool tip and the status-bar text.
+void SetHint(QWidget* widget, const QString& hint);
+
+} // namespace ui
