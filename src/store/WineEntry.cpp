@@ -1,5 +1,6 @@
 #include "store/WineEntry.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -119,15 +120,19 @@ bool ParsePrice(std::string_view text, double& value) {
     const std::string_view cents = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
     if ((whole.empty() && cents.empty()) || !AllDigits(whole) || !AllDigits(cents)) return false;
     if (whole.size() > 15 || cents.size() > 15) return false;
-    value = std::stod("0" + std::string(whole) + "." + std::string(cents) + "0");
-    return true;
+    // Read without the C library, whose decimal point follows the desktop's locale.
+    const std::string number = "0" + std::string(whole) + "." + std::string(cents) + "0";
+    return std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc();
 }
 
 namespace {
+// Two decimals with a point whatever the desktop's locale, right-aligned in `width`.
 std::string TwoDecimals(double value, int width) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%*.2f", width, value);
-    return buffer;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
+    std::string text(buffer, end);
+    if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    return text;
 }
 } // namespace
 

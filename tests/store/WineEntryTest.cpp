@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+
 #include "store/State.h"
 #include "store/Text.h"
 #include "store/WineEntry.h"
@@ -120,6 +123,28 @@ TEST_F(WineEntryTest, IndexDomainesAndPeakYear) {
     EXPECT_EQ(ProposedPeakYear("995", "Rouge", "Bordeaux"), std::nullopt);
     EXPECT_EQ(ProposedPeakYear("1995", "", "Bordeaux"), std::nullopt);
     EXPECT_EQ(ProposedPeakYear("1995", "Blanc", "Bordeaux"), std::nullopt);
+}
+
+// A locale whose decimal separator is a comma, made for the test when the machine has none.
+bool UseCommaLocale() {
+    if (std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") != nullptr) return true;
+    const std::string dir = testing::TempDir() + "tonnelix-locale";
+    const std::string command =
+        "mkdir -p '" + dir + "' && localedef -i fr_FR -f UTF-8 '" + dir + "/fr_FR.UTF-8' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) return false;
+    ::setenv("LOCPATH", dir.c_str(), 1);
+    return std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") != nullptr;
+}
+
+// Qt sets the C library's locale from the desktop; a French one must not turn 10.50 into 10,00.
+TEST(WineChecks, PricesIgnoreTheDesktopLocale) {
+    if (!UseCommaLocale()) GTEST_SKIP() << "no locale with a decimal comma can be made here";
+    CellarWine w = ValidWine();
+    w.price = "99999.99";
+    EXPECT_EQ(StoredPrice("10.50"), "   10.50");
+    EXPECT_EQ(NormalisedPriceText("12.5"), "   12.50");
+    EXPECT_EQ(CheckCellarWine(w), 0);
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 TEST(WineChecks, CaseFoldingKnowsAccentedLetters) {
