@@ -12,6 +12,7 @@
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Screen.h"
+#include "ui/State.h"
 
 namespace shell {
 
@@ -27,6 +28,7 @@ bool StartUp() {
     }
     const store::DataLanguage language = CurrentSettings().language;
     ui::SetScaleWindows(CurrentSettings().scale);
+    ui::State().preview = CurrentSettings().preview;
     LoadLanguageModule(LocaleOf(language));
     ui::SetHelpLanguage(language);
     return true;

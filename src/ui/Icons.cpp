@@ -163,6 +163,54 @@ void DrawCancel(QPainter& p) {
     p.drawLine(QPointF(50, 14), QPointF(14, 50));
 }
 
+void DrawEmblem(QPainter& p) {
+    // A barrel standing on its end: staves, two ends and three hoops.
+    QPainterPath body;
+    body.moveTo(16, 10);
+    body.cubicTo(8, 24, 8, 40, 16, 54);
+    body.lineTo(48, 54);
+    body.cubicTo(56, 40, 56, 24, 48, 10);
+    body.closeSubpath();
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(168, 110, 58));
+    p.drawPath(body);
+    p.setPen(QPen(QColor(120, 74, 36), 1.5));
+    for (double x : {24.0, 32.0, 40.0})
+        p.drawLine(QPointF(x, 10), QPointF(x, 54));
+    p.setPen(QPen(kInk, 3));
+    p.drawLine(QPointF(11.5, 22), QPointF(52.5, 22));
+    p.drawLine(QPointF(10, 32), QPointF(54, 32));
+    p.drawLine(QPointF(11.5, 42), QPointF(52.5, 42));
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(200, 150, 96));
+    p.drawEllipse(QRectF(16, 6, 32, 8));
+    p.setBrush(kWine);
+    p.drawEllipse(QRectF(29, 8.5, 6, 3));
+}
+
+void DrawGrapes(QPainter& p) {
+    p.setPen(QPen(QColor(90, 60, 30), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(32, 4), QPointF(32, 14));
+    QPainterPath leaf;
+    leaf.moveTo(33, 10);
+    leaf.cubicTo(40, 0, 54, 2, 58, 8);
+    leaf.cubicTo(52, 16, 40, 18, 33, 10);
+    p.setPen(QPen(QColor(30, 90, 30), 1.5));
+    p.setBrush(QColor(70, 150, 60));
+    p.drawPath(leaf);
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(110, 30, 110));
+    const double r = 5.5;
+    const int rows[] = {5, 4, 3, 2, 1};
+    double y = 18;
+    for (int count : rows) {
+        double x = 32 - (count - 1) * r;
+        for (int i = 0; i < count; ++i, x += 2 * r)
+            p.drawEllipse(QPointF(x, y), r, r);
+        y += 2 * r - 2;
+    }
+}
+
 } // namespace
 
 QIcon PictureIcon(Picture picture) {
@@ -204,9 +252,62 @@ QIcon PictureIcon(Picture picture) {
     case Picture::Cancel:
         DrawCancel(painter);
         break;
+    case Picture::Emblem:
+    case Picture::Grapes:
+        PaintPicture(painter, picture, QRectF(0, 0, kSide, kSide));
+        break;
     }
     painter.end();
     return QIcon(pixmap);
+}
+
+void PaintPicture(QPainter& painter, Picture picture, const QRectF& target) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / kSide, target.height() / kSide);
+    switch (picture) {
+    case Picture::Bottle:
+        DrawBottle(painter);
+        break;
+    case Picture::Glass:
+        DrawGlass(painter);
+        break;
+    case Picture::Dishes:
+        DrawDishes(painter);
+        break;
+    case Picture::Search:
+        DrawSearch(painter);
+        break;
+    case Picture::Admin:
+        DrawAdmin(painter);
+        break;
+    case Picture::Quit:
+        DrawQuit(painter);
+        break;
+    case Picture::Help:
+        DrawHelp(painter);
+        break;
+    case Picture::Printer:
+        DrawPrinter(painter);
+        break;
+    case Picture::Chart:
+        DrawChart(painter);
+        break;
+    case Picture::Ok:
+        DrawOk(painter);
+        break;
+    case Picture::Cancel:
+        DrawCancel(painter);
+        break;
+    case Picture::Emblem:
+        DrawEmblem(painter);
+        break;
+    case Picture::Grapes:
+        DrawGrapes(painter);
+        break;
+    }
+    painter.restore();
 }
 
 } // namespace ui

@@ -10,6 +10,7 @@ namespace ui {
 
 namespace testing {
 class Recorder;
+class ReportCapture;
 }
 
 struct UiState {
@@ -19,6 +20,9 @@ struct UiState {
     double screenDpi = 0; // likewise for the pixels per inch
     QPointer<QWidget> helpViewer;
     testing::Recorder* recorder = nullptr;
+    bool preview = false; // the Preview setting: reports go to the preview window first
+    QString printerName;  // chosen in the printer set-up; empty for the system's default
+    testing::ReportCapture* reportCapture = nullptr;
 };
 
 UiState& State();

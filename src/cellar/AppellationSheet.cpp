@@ -1,0 +1,152 @@
+#include "cellar/AppellationSheet.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <tuple>
+
+#include "cellar/CellarState.h"
+#include "store/Files.h"
+#include "store/State.h"
+#include "store/Text.h"
+#include "ui/Cp1252.h"
+
+namespace cellar {
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("TChoixv_report", text);
+}
+
+bool IsHeader(const std::string& line) {
+    return !line.empty() && line[0] == '[';
+}
+
+std::string Field(const std::string& line, std::size_t first, std::size_t count) {
+    return store::RightTrim(store::Columns(line, first, count));
+}
+
+// Leaves the reader on the first dish line of the block; false when the block or its dish
+// section is missing.
+bool FindDishes(store::LineReader& in, const SelectedAppellation& wanted) {
+    const std::string colour = store::PadText(wanted.colour, 10);
+    const std::string region = store::PadText(wanted.region, 20);
+    const std::string appellation = store::PadText(wanted.appellation, 30);
+    std::string line;
+    bool inBlock = false;
+    while (in.readLine(line)) {
+        if (IsHeader(line)) {
+            // A block without a dish section must not lend the next block's dishes.
+            if (inBlock) return false;
+            inBlock = store::Columns(line, 36, 30) == appellation &&
+                      store::Columns(line, 2, 20) == region &&
+                      store::Columns(line, 24, 10) == colour;
+            continue;
+        }
+        const std::string_view key = store::Columns(line, 4, 6);
+        if (inBlock && (key == "Plats=" || key == "Dishes")) return true;
+    }
+    return false;
+}
+
+bool FindVintages(store::LineReader& in, const SelectedAppellation& wanted) {
+    const std::string region = store::PadText(wanted.region, 20);
+    const std::string appellation = store::PadText(wanted.appellation, 30);
+    std::string line;
+    while (in.readLine(line))
+        if (IsHeader(line) && store::Columns(line, 2, 20) == region &&
+            store::Columns(line, 24, 30) == appellation)
+            return true;
+    return false;
+}
+
+constexpr double kLine = 5.5;
+constexpr double kHalf = ui::kReportWidth / 2;
+
+ui::ReportBand PageHeader(const QString& title, const QString& temperature,
+                          const QString& keeping) {
+    ui::ReportBand band(ui::BandKind::PageHeader, 35);
+    band.picture({0, 0, 14, 14}, ui::Picture::Emblem);
+    band.picture({ui::kReportWidth - 14, 0, 14, 14}, ui::Picture::Emblem);
+    band.text({16, 1, ui::kReportWidth - 32, 8}, title, {14, true}, ui::ReportBand::kCentre);
+    const QString captions[2] = {Tr("Température de service :"), Tr("Période de garde :")};
+    const QString values[2] = {temperature, keeping};
+    for (int i = 0; i < 2; ++i) {
+        const double y = 11 + i * kLine;
+        band.text({20, y, 52, kLine}, captions[i], {10, true});
+        band.text({73, y, ui::kReportWidth - 73 - 16, kLine}, values[i]);
+    }
+    band.rule(24, 0, ui::kReportWidth);
+    band.text({2, 25.5, kHalf - 4, kLine}, Tr("Plats :"), {10, true});
+    band.text({kHalf + 2, 25.5, kHalf - 4, kLine}, Tr("Millésimes :"), {10, true});
+    band.rule(32, 0, ui::kReportWidth);
+    return band;
+}
+
+ui::ReportBand DetailBand(const SheetRow& row) {
+    ui::ReportBand band(ui::BandKind::Detail, kLine + 0.5);
+    if (!row.course.empty() || !row.dish.empty()) {
+        band.text({2, 0.25, 22, kLine}, ui::ToQString(row.course));
+        band.text({24, 0.25, 3, kLine}, QStringLiteral(":"));
+        band.text({27, 0.25, kHalf - 29, kLine}, ui::ToQString(row.dish));
+    }
+    if (!row.year.empty()) {
+        band.text({kHalf + 2, 0.25, 12, kLine}, ui::ToQString(row.year));
+        band.text({kHalf + 14, 0.25, 3, kLine}, QStringLiteral(":"));
+        band.text({kHalf + 17, 0.25, 25, kLine}, ui::ToQString(row.mark) + QStringLiteral("/20"));
+    }
+    return band;
+}
+
+} // namespace
+
+SheetContent ReadSheet() {
+    const SelectedAppellation& wanted = State().selectedAppellation;
+    SheetContent sheet;
+    std::vector<std::pair<std::string, std::string>> dishes, vintages;
+    std::string line;
+
+    store::LineReader base;
+    if (store::OpenTextForReading(base, store::State().files.appellations) &&
+        FindDishes(base, wanted)) {
+        sheet.dishesFound = true;
+        while (base.readLine(line) && store::Columns(line, 14, 1) == ":")
+            dishes.emplace_back(Field(line, 7, 7), Field(line, 15, 30));
+    }
+    store::LineReader chart;
+    if (store::OpenTextForReading(chart, store::State().files.vintages) &&
+        FindVintages(chart, wanted)) {
+        sheet.vintagesFound = true;
+        while (chart.readLine(line) && store::Columns(line, 11, 1) == ",")
+            vintages.emplace_back(std::string(store::Columns(line, 7, 4)),
+                                  std::string(store::Columns(line, 12, 2)));
+    }
+    for (std::size_t i = 0; i < std::max(dishes.size(), vintages.size()); ++i) {
+        SheetRow row;
+        if (i < dishes.size()) std::tie(row.course, row.dish) = dishes[i];
+        if (i < vintages.size()) std::tie(row.year, row.mark) = vintages[i];
+        sheet.rows.push_back(std::move(row));
+    }
+    return sheet;
+}
+
+std::optional<ui::Report> AppellationSheet(const QString& temperature, const QString& keeping) {
+    const SheetContent sheet = ReadSheet();
+    if (!sheet.dishesFound && !sheet.vintagesFound) return std::nullopt;
+    const SelectedAppellation& wanted = State().selectedAppellation;
+    ui::Report report;
+    report.title = ui::ToQString(store::RightTrim(wanted.appellation)) + QStringLiteral(" - ") +
+                   ui::ToQString(wanted.colour);
+    report.pageHeader = PageHeader(report.title, temperature, keeping);
+    for (const SheetRow& row : sheet.rows)
+        report.bands.push_back(DetailBand(row));
+    return report;
+}
+
+bool PrintAppellationSheet(const QString& temperature, const QString& keeping) {
+    const std::optional<ui::Report> report = AppellationSheet(temperature, keeping);
+    return report && ui::OutputReport(*report);
+}
+
+} // namespace cellar
