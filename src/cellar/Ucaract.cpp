@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include "cellar/AppellationSheet.h"
 #include "cellar/CellarState.h"
 #include "store/RefBases.h"
 #include "store/Text.h"
@@ -226,6 +227,4 @@ void TVinForm::fill() {
     }
 }
 
-void TVinForm::BitBtn4Click() {
-    // The appellation sheet prints here once the report engine exists.
-}
+void TVinForm::BitBtn4Click() { cellar::PrintAppellationSheet(Temperature->text(), Garde->text()); }

@@ -16,6 +16,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "cellar/CellarReport.h"
 #include "cellar/CellarState.h"
 #include "cellar/Unouveau.h"
 #include "cellar/Usortie.h"
@@ -349,7 +350,7 @@ void TLivre::BitBtn5Click() { openWineWindow(false); }
 void TLivre::BitBtn6Click() { openWineWindow(true); }
 
 void TLivre::BitBtn4Click() {
-    // The cellar report prints the listed rows once the report engine exists.
+    if (model_->rowCount() > 0) cellar::PrintCellarReport();
 }
 
 void TLivre::BitBtn7Click() {

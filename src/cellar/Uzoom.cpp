@@ -9,6 +9,7 @@
 #include "cellar/CellarState.h"
 #include "cellar/IdentityCascade.h"
 #include "cellar/Ucaract.h"
+#include "cellar/Usticker.h"
 #include "store/Records.h"
 #include "store/State.h"
 #include "store/Text.h"
@@ -205,7 +206,8 @@ void TZoomForm::BitBtn4Click() {
         return;
     }
     cellar::State().labelWine = wine;
-    // The label count window opens here once the label report exists.
+    TStickerform form(this);
+    ui::ExecModal(form);
 }
 
 void TZoomForm::BitBtn5Click() {

@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "history/ConsumedEntries.h"
+#include "history/ConsumptionReport.h"
 #include "history/HistoryState.h"
 #include "history/Uresto.h"
 #include "history/Uzoomconso.h"
@@ -400,5 +401,5 @@ void TConsovin::BitBtn3Click() {
 
 void TConsovin::BitBtn4Click() {
     if (model_->rowCount() == 0) return;
-    // The consumption report prints the listed rows once the report exists.
+    history::PrintConsumptionReport();
 }

@@ -28,14 +28,14 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("Report", text);
 }
 
-QFont FontOf(const ReportFont& spec) {
+QFont FontOf(const ReportFont& face) {
     QFont font;
     // Arial where it exists, else a sans-serif of the same measure, else DejaVu Sans.
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
     return font;
 }
 

@@ -10,6 +10,7 @@
 
 #include "cellar/CellarWindowTest.h"
 #include "cellar/Ulivre.h"
+#include "ui/Report.h"
 
 using namespace testsupport;
 
@@ -134,6 +135,27 @@ TEST_F(LivreTest, EnglishTexts) {
     EXPECT_EQ(view->model()->headerData(0, Qt::Horizontal).toString(), "Colour");
     EXPECT_EQ(livre.findChild<QPushButton*>("BitBtn2")->text(), "Reset");
     EXPECT_EQ(livre.findChild<QLineEdit*>("Recherche")->toolTip(), "Text to look for");
+}
+
+} // namespace
+
+namespace {
+
+// The print button prints exactly the rows listed, and nothing for an empty list.
+TEST_F(LivreTest, PrintButtonPrintsTheListedWines) {
+    ui::testing::ReportCapture capture;
+    TLivre livre;
+    auto* colour = livre.findChild<QComboBox*>("Liste_coul");
+    colour->setCurrentIndex(colour->findText("Blanc"));
+    livre.findChild<QPushButton*>("BitBtn4")->click();
+    ASSERT_EQ(capture.outputs().size(), 1u);
+    const QString text = capture.outputs()[0].pages[0].texts().join('|');
+    EXPECT_TRUE(text.contains("Riesling"));
+    EXPECT_FALSE(text.contains("Graves"));
+
+    livre.findChild<QLineEdit*>("Recherche")->setText("introuvable");
+    livre.findChild<QPushButton*>("BitBtn4")->click();
+    EXPECT_EQ(capture.outputs().size(), 1u);
 }
 
 } // namespace

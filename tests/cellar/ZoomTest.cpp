@@ -167,3 +167,18 @@ TEST_F(ZoomTest, CharacteristicsShowTheLoadedWineNotTheScreen) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ZoomTest, LabelsOpenTheLabelCountWithTheWineOnTheScreen) {
+    OpenAt(0);
+    Edit("Remarques")->setText("Cadeau");
+    form->BitBtn4Click();
+    const auto modals = recorder->boxesOf(ui::testing::BoxKind::Modal);
+    ASSERT_EQ(modals.size(), 1u);
+    EXPECT_EQ(modals[0].text, "TStickerform");
+    EXPECT_EQ(store::RightTrim(cellar::State().labelWine.remarks), "Cadeau");
+    EXPECT_EQ(ReadFileBytes("Cave.dat").find("Cadeau"), std::string::npos); // nothing saved
+}
+
+} // namespace
