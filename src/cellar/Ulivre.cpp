@@ -31,44 +31,16 @@
 #include "ui/Screen.h"
 #include "ui/Widgets.h"
 #include "ui/State.h"
-
-namespace cellar {
-
-constexpr int kDesignWidths[6] = {60, 43, 30, 155, 140, 60};
+#include "ui/TextRowsModel.h"
 
 namespace {
-const char* const kHeaders[6] = {
+const std::vector<int> kDesignWidths = {60, 43, 30, 155, 140, 60};
+const std::vector<const char*> kHeaders = {
     QT_TRANSLATE_NOOP("TLivre", "Couleur"),     QT_TRANSLATE_NOOP("TLivre", "Année"),
     QT_TRANSLATE_NOOP("TLivre", "Qté"),         QT_TRANSLATE_NOOP("TLivre", "Appellation"),
     QT_TRANSLATE_NOOP("TLivre", "Domaine"),     QT_TRANSLATE_NOOP("TLivre", "Place"),
 };
 } // namespace
-
-void CellarListModel::setRows(std::vector<Row> rows) {
-    beginResetModel();
-    rows_ = std::move(rows);
-    endResetModel();
-}
-
-int CellarListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-int CellarListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 6; }
-
-QVariant CellarListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid()) return {};
-    return rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
-}
-
-QVariant CellarListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 6) return {};
-    return QCoreApplication::translate("TLivre", kHeaders[section]);
-}
-
-void CellarListModel::retranslate() { emit headerDataChanged(Qt::Horizontal, 0, 5); }
-
-} // namespace cellar
 
 namespace {
 
@@ -125,20 +97,9 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
 
     Liste_vins = new QTableView(this);
     Liste_vins->setObjectName(QStringLiteral("Liste_vins"));
-    model_ = new cellar::CellarListModel(Liste_vins);
+    model_ = new ui::TextRowsModel("TLivre", kHeaders, -1, Liste_vins);
     Liste_vins->setModel(model_);
-    Liste_vins->setShowGrid(true);
-    Liste_vins->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Liste_vins->setSelectionMode(QAbstractItemView::SingleSelection);
-    Liste_vins->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Liste_vins->setWordWrap(false);
-    Liste_vins->verticalHeader()->hide();
-    Liste_vins->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Liste_vins->verticalHeader()->setDefaultSectionSize(Liste_vins->fontMetrics().height() + 6);
-    Liste_vins->horizontalHeader()->setSectionsClickable(false);
-    Liste_vins->horizontalHeader()->setHighlightSections(false);
-    Liste_vins->horizontalHeader()->setStretchLastSection(false);
-    ui::KeepSelectionVisible(Liste_vins);
+    ui::SetUpReportList(Liste_vins);
 
     BitBtn3 = Button(this, "BitBtn3", ui::Picture::Bottle);
     BitBtn6 = Button(this, "BitBtn6", ui::Picture::Glass);
@@ -188,12 +149,7 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
     ui::InstallHelpKey(this, kHelpTopic);
 
     retranslateUi();
-    const QHeaderView* header = Liste_vins->horizontalHeader();
-    for (int column = 0; column < 6; ++column) {
-        const int design = ui::State().scaleWindows ? ui::ScaleToScreen(cellar::kDesignWidths[column]) : cellar::kDesignWidths[column];
-        const int heading = header->fontMetrics().horizontalAdvance(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) + 16;
-        Liste_vins->setColumnWidth(column, std::max(design, heading));
-    }
+    ui::SetDesignWidths(Liste_vins, kDesignWidths);
     // The appellation and domaine take the width the window gives beyond the design widths.
     for (int column : {3, 4}) Liste_vins->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
     Liste_vins->setMinimumSize(Liste_vins->fontMetrics().averageCharWidth() * 100,
@@ -273,7 +229,7 @@ void TLivre::Cherch() {
     filter.dateFrom.clear();
     filter.dateTo.clear();
 
-    std::vector<cellar::CellarListModel::Row> rows;
+    std::vector<ui::TextRowsModel::Row> rows;
     long bottles = 0;
     store::LineReader in;
     if (store::OpenTextForReading(in, store::State().files.cellar)) {

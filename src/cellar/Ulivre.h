@@ -2,7 +2,6 @@
 // the wines to drink this year, with the number of bottles listed.
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QDialog>
 
 #include <array>
@@ -17,27 +16,9 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 
-namespace cellar {
-
-// The rows of the list: the displayed texts only.
-class CellarListModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    using Row = std::array<QString, 6>;
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void setRows(std::vector<Row> rows);
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    void retranslate();
-
-private:
-    std::vector<Row> rows_;
-};
-
-} // namespace cellar
+namespace ui {
+class TextRowsModel;
+}
 
 class TLivre : public QDialog {
     Q_OBJECT
@@ -74,7 +55,7 @@ private:
     QRadioButton* allWines_;
     QRadioButton* toDrink_;
     QTableView* Liste_vins;
-    cellar::CellarListModel* model_;
+    ui::TextRowsModel* model_;
     QPushButton* BitBtn3;
     QPushButton* BitBtn6;
     QPushButton* BitBtn5;

@@ -10,16 +10,6 @@
 
 namespace history {
 
-namespace {
-
-bool AllDigits(std::string_view text) {
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
-} // namespace
-
 std::vector<store::ConsumedWine> MatchingEntries() {
     std::vector<store::ConsumedWine> entries;
     store::LineReader in;
@@ -82,7 +72,7 @@ int CheckConsumedWine(const store::ConsumedWine& entry, bool checkIdentity) {
         if (entry.region == store::Blanks(20)) return 4;
         if (entry.appellation == store::Blanks(30)) return 5;
         if (entry.vintage != store::Blanks(4) &&
-            !(entry.vintage.size() == 4 && AllDigits(entry.vintage)))
+            !(entry.vintage.size() == 4 && store::AllDigits(entry.vintage)))
             return 6;
     }
     long quantity = 0;

@@ -34,53 +34,16 @@
 #include "ui/Screen.h"
 #include "ui/Widgets.h"
 #include "ui/State.h"
-
-namespace history {
+#include "ui/TextRowsModel.h"
 
 namespace {
-constexpr int kDesignWidths[ConsumedListModel::kColumns] = {60, 155, 60, 70, 80};
-const char* const kHeaders[ConsumedListModel::kColumns] = {
+const std::vector<int> kDesignWidths = {60, 155, 60, 70, 80};
+const std::vector<const char*> kHeaders = {
     QT_TRANSLATE_NOOP("TConsovin", "Couleur"),      QT_TRANSLATE_NOOP("TConsovin", "Appellation"),
     QT_TRANSLATE_NOOP("TConsovin", "Millésime"),    QT_TRANSLATE_NOOP("TConsovin", "Bu le"),
     QT_TRANSLATE_NOOP("TConsovin", "Appréciation"),
 };
 } // namespace
-
-void ConsumedListModel::setRows(std::vector<Row> rows) {
-    beginResetModel();
-    rows_ = std::move(rows);
-    endResetModel();
-}
-
-int ConsumedListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-int ConsumedListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumns;
-}
-
-QVariant ConsumedListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
-    if (role == Qt::TextAlignmentRole)
-        return index.column() >= 2 ? QVariant(Qt::AlignCenter)
-                                   : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole) return {};
-    return rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
-}
-
-QVariant ConsumedListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= kColumns)
-        return {};
-    return QCoreApplication::translate("TConsovin", kHeaders[section]);
-}
-
-void ConsumedListModel::retranslate() {
-    emit headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
-}
-
-} // namespace history
 
 namespace {
 
@@ -157,20 +120,9 @@ TConsovin::TConsovin(QWidget* parent) : QDialog(parent) {
 
     Liste_vins = new QTableView(this);
     Liste_vins->setObjectName(QStringLiteral("Liste_vins"));
-    model_ = new history::ConsumedListModel(Liste_vins);
+    model_ = new ui::TextRowsModel("TConsovin", kHeaders, 2, Liste_vins);
     Liste_vins->setModel(model_);
-    Liste_vins->setShowGrid(true);
-    Liste_vins->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Liste_vins->setSelectionMode(QAbstractItemView::SingleSelection);
-    Liste_vins->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Liste_vins->setSortingEnabled(false);
-    Liste_vins->setWordWrap(false);
-    Liste_vins->verticalHeader()->hide();
-    Liste_vins->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Liste_vins->verticalHeader()->setDefaultSectionSize(Liste_vins->fontMetrics().height() + 6);
-    Liste_vins->horizontalHeader()->setSectionsClickable(false);
-    Liste_vins->horizontalHeader()->setHighlightSections(false);
-    ui::KeepSelectionVisible(Liste_vins);
+    ui::SetUpReportList(Liste_vins);
 
     BitBtn5 = Button(this, "BitBtn5", ui::Picture::Search);
     BitBtn3 = Button(this, "BitBtn3", ui::Picture::Dishes);
@@ -209,22 +161,11 @@ TConsovin::TConsovin(QWidget* parent) : QDialog(parent) {
     ui::InstallHelpKey(this, kHelpTopic);
 
     retranslateUi();
-    const QHeaderView* header = Liste_vins->horizontalHeader();
-    for (int column = 0; column < history::ConsumedListModel::kColumns; ++column) {
-        const int design = ui::State().scaleWindows
-                               ? ui::ScaleToScreen(history::kDesignWidths[column])
-                               : history::kDesignWidths[column];
-        const int heading =
-            header->fontMetrics().horizontalAdvance(
-                model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
-            16;
-        // A whole date, whatever the font.
-        const int date =
-            column == 3
-                ? Liste_vins->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + 16
-                : 0;
-        Liste_vins->setColumnWidth(column, std::max({design, heading, date}));
-    }
+    ui::SetDesignWidths(Liste_vins, kDesignWidths);
+    // A whole date, whatever the font.
+    Liste_vins->setColumnWidth(
+        3, std::max(Liste_vins->columnWidth(3),
+                    Liste_vins->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + 16));
     // The appellation takes the width the window gives beyond the design widths.
     Liste_vins->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     Liste_vins->setMinimumSize(Liste_vins->fontMetrics().averageCharWidth() * 70,
@@ -335,7 +276,7 @@ void TConsovin::Rebuild() {
     filter.dateTo = to;
     filter.search = store::RightTrim(ui::StoredBytes(Recherche->text())).substr(0, 30);
 
-    std::vector<history::ConsumedListModel::Row> rows;
+    std::vector<ui::TextRowsModel::Row> rows;
     for (const auto& entry : history::MatchingEntries())
         rows.push_back({ui::ShownField(entry.colour), ui::ShownField(entry.appellation), ui::ShownField(entry.vintage),
                         ui::ShownField(entry.drinkDate), ui::ShownField(entry.mark)});

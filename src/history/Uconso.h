@@ -14,28 +14,9 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 
-namespace history {
-
-// The rows of the list: the displayed texts only.
-class ConsumedListModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    static constexpr int kColumns = 5;
-    using Row = std::array<QString, kColumns>;
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void setRows(std::vector<Row> rows);
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    void retranslate();
-
-private:
-    std::vector<Row> rows_;
-};
-
-} // namespace history
+namespace ui {
+class TextRowsModel;
+}
 
 class TConsovin : public QDialog {
     Q_OBJECT
@@ -70,7 +51,7 @@ private:
     QLineEdit* Recherche;
     QPushButton* BitBtn2;
     QTableView* Liste_vins;
-    history::ConsumedListModel* model_;
+    ui::TextRowsModel* model_;
     QPushButton* BitBtn5;
     QPushButton* BitBtn3;
     QPushButton* BitBtn4;

@@ -70,6 +70,12 @@ std::string DateKey(std::string_view date) {
     return d.substr(6, 4) + d.substr(3, 2) + d.substr(0, 2);
 }
 
+bool AllDigits(std::string_view text) {
+    for (char c : text)
+        if (!IsDigit(c)) return false;
+    return true;
+}
+
 bool ParseWholeNumber(std::string_view text, long& value) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;

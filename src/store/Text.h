@@ -29,6 +29,9 @@ bool IsValidDate(std::string_view text);
 // The sort key yyyymmdd of a dd/mm/yyyy text; a blank date gives 8 blanks.
 std::string DateKey(std::string_view date);
 
+// True when every character is a digit 0-9 (an empty text too).
+bool AllDigits(std::string_view text);
+
 // A whole number with optional leading blanks and sign, nothing after the digits.
 bool ParseWholeNumber(std::string_view text, long& value);
 

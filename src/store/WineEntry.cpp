@@ -11,16 +11,6 @@
 
 namespace store {
 
-namespace {
-
-bool AllDigits(std::string_view text) {
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
-} // namespace
-
 std::vector<std::string> ReadAppellationIndex() {
     std::vector<std::string> keys;
     LineReader in;
