@@ -241,6 +241,23 @@ void IdentityCascade::domaineClick() {
     if (found.baseOpened) rempliCombo(true);
 }
 
+void IdentityCascade::recordReferences(const std::string& colour, const std::string& region,
+                                       const std::string& appellation, const std::string& domaine,
+                                       const std::string& owner) {
+    if (appellationIsOther()) return;
+    const QString name = ui::ShownField(appellation);
+    if (!hasAppellationEntry(name)) {
+        if (!store::AppellationDetails(colour, region, appellation).found)
+            store::AddAppellation(colour, region, appellation, store::Blanks(50), store::Blanks(50));
+        store::AddVintageSection(region, appellation);
+        addAppellationEntry(name);
+    }
+    if (domaine != store::Blanks(50)) {
+        store::AddDomaine(region, appellation, domaine, owner);
+        addDomaineEntry(ui::ShownField(domaine));
+    }
+}
+
 void IdentityCascade::calculeApogee() {
     if (c_.vintage == nullptr || c_.peakYear == nullptr) return;
     if (c_.colour->currentIndex() < 0 || c_.region->currentIndex() < 0) return;

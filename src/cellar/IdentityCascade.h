@@ -52,6 +52,13 @@ public:
     static void ChooseEntry(QComboBox* box, const QString& text);
     static void AddSorted(QComboBox* box, const QString& text);
 
+    // A wine is being stored: an appellation new to the lists enters the appellation base and
+    // the vintage chart (a block the base already holds keeps its temperature and keeping
+    // period), a domaine enters the domaine base, and both their lists; nothing for the
+    // other-appellation entry. Fields padded, in code page 1252.
+    void recordReferences(const std::string& colour, const std::string& region, const std::string& appellation,
+                          const std::string& domaine, const std::string& owner);
+
     void calculeApogee();
     void rempliAppel();
     void rempliCombo(bool fromDomaine);

@@ -271,20 +271,7 @@ bool WineForm::lireScreen(store::CellarWine& wine) {
 }
 
 void WineForm::recordReferences(const store::CellarWine& wine) {
-    if (cascade_->appellationIsOther()) return;
-    const QString appellation = ui::ToQString(store::RightTrim(wine.appellation));
-    if (!cascade_->hasAppellationEntry(appellation)) {
-        // A block the base already holds (an appellation outside a narrowed list) keeps its
-        // temperature and keeping period: only a block that is not there is added.
-        if (!store::AppellationDetails(wine.colour, wine.region, wine.appellation).found)
-            store::AddAppellation(wine.colour, wine.region, wine.appellation, store::Blanks(50), store::Blanks(50));
-        store::AddVintageSection(wine.region, wine.appellation);
-        cascade_->addAppellationEntry(appellation);
-    }
-    if (wine.domaine != store::Blanks(50)) {
-        store::AddDomaine(wine.region, wine.appellation, wine.domaine, wine.owner);
-        cascade_->addDomaineEntry(ui::ToQString(store::RightTrim(wine.domaine)));
-    }
+    cascade_->recordReferences(wine.colour, wine.region, wine.appellation, wine.domaine, wine.owner);
 }
 
 void WineForm::StoredForms(store::CellarWine& wine) {

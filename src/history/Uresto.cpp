@@ -75,24 +75,6 @@ bool TRestoForm::readScreen(store::ConsumedWine& entry) const {
     return true;
 }
 
-void TRestoForm::recordReferences(const store::ConsumedWine& entry) {
-    if (cascade_->appellationIsOther()) return;
-    const QString appellation = ui::ToQString(store::RightTrim(entry.appellation));
-    if (!cascade_->hasAppellationEntry(appellation)) {
-        // A block the base already holds (an appellation outside a narrowed list) keeps its
-        // temperature and keeping period: only a block that is not there is added.
-        if (!store::AppellationDetails(entry.colour, entry.region, entry.appellation).found)
-            store::AddAppellation(entry.colour, entry.region, entry.appellation, store::Blanks(50),
-                                  store::Blanks(50));
-        store::AddVintageSection(entry.region, entry.appellation);
-        cascade_->addAppellationEntry(appellation);
-    }
-    if (entry.domaine != store::Blanks(50)) {
-        store::AddDomaine(entry.region, entry.appellation, entry.domaine, entry.owner);
-        cascade_->addDomaineEntry(ui::ToQString(store::RightTrim(entry.domaine)));
-    }
-}
-
 void TRestoForm::BitBtn1Click() {
     store::ConsumedWine entry;
     if (!readScreen(entry)) return;
@@ -101,7 +83,7 @@ void TRestoForm::BitBtn1Click() {
         return;
     }
     try {
-        recordReferences(entry);
+        cascade_->recordReferences(entry.colour, entry.region, entry.appellation, entry.domaine, entry.owner);
         history::StoredForms(entry);
         store::InsertConsumedWine(entry);
     } catch (const store::IoError& error) {

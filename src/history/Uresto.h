@@ -26,7 +26,6 @@ private:
     bool readScreen(store::ConsumedWine& entry) const;
     // A new appellation enters the appellation base and vintage chart, a domaine the domaine
     // base, and both their lists; nothing for the other-appellation entry.
-    void recordReferences(const store::ConsumedWine& entry);
 
     cellar::IdentityCascade* cascade_;
     QCheckBox* select_touteappel;
