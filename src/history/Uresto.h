@@ -24,8 +24,6 @@ protected:
 private:
     // The entry on the screen; false, after a warning, when a text cannot be stored.
     bool readScreen(store::ConsumedWine& entry) const;
-    // A new appellation enters the appellation base and vintage chart, a domaine the domaine
-    // base, and both their lists; nothing for the other-appellation entry.
 
     cellar::IdentityCascade* cascade_;
     QCheckBox* select_touteappel;
