@@ -371,11 +371,20 @@ void AddAppellation(const std::string& colour, const std::string& region,
     }
     const std::string temperatureLine = "   Temp =" + RightTrim(temperature);
     const std::string keepingValue = RightTrim(keeping);
+    const std::vector<std::string> section = NewAppellationSection(c, r, a, keeping, temperature);
     bool inSection = false;
     bool found = false;
+    // A matching header with no line under it gets the lines of a new section in place, rather
+    // than a second section of the same name that look-ups would never reach.
+    const auto fillEmptySection = [&] {
+        if (!inSection || found) return;
+        for (std::size_t i = 1; i < section.size(); ++i) base.put(section[i]);
+        found = true;
+    };
     std::string line;
     while (base.next(line)) {
         if (IsHeader(line)) {
+            fillEmptySection();
             inSection = AppellationHeaderMatches(line, c, r, a);
             base.keep(line);
             continue;
@@ -392,9 +401,9 @@ void AddAppellation(const std::string& colour, const std::string& region,
         else
             base.keep(line);
     }
+    fillEmptySection();
     if (!found)
-        for (const auto& l : NewAppellationSection(c, r, a, keeping, temperature))
-            base.put(l);
+        for (const auto& l : section) base.put(l);
     base.finish();
 }
 
