@@ -217,46 +217,7 @@ QIcon PictureIcon(Picture picture) {
     QPixmap pixmap(kSide, kSide);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    switch (picture) {
-    case Picture::Bottle:
-        DrawBottle(painter);
-        break;
-    case Picture::Glass:
-        DrawGlass(painter);
-        break;
-    case Picture::Dishes:
-        DrawDishes(painter);
-        break;
-    case Picture::Search:
-        DrawSearch(painter);
-        break;
-    case Picture::Admin:
-        DrawAdmin(painter);
-        break;
-    case Picture::Quit:
-        DrawQuit(painter);
-        break;
-    case Picture::Help:
-        DrawHelp(painter);
-        break;
-    case Picture::Printer:
-        DrawPrinter(painter);
-        break;
-    case Picture::Chart:
-        DrawChart(painter);
-        break;
-    case Picture::Ok:
-        DrawOk(painter);
-        break;
-    case Picture::Cancel:
-        DrawCancel(painter);
-        break;
-    case Picture::Emblem:
-    case Picture::Grapes:
-        PaintPicture(painter, picture, QRectF(0, 0, kSide, kSide));
-        break;
-    }
+    PaintPicture(painter, picture, QRectF(0, 0, kSide, kSide));
     painter.end();
     return QIcon(pixmap);
 }
