@@ -231,75 +231,72 @@ std::string MaturityLine(const std::string& colour, const std::string& region, i
 
 // ------------------------------------------------------------------ look-ups
 
-AppellationInfo AppellationDetails(const std::string& colour, const std::string& region,
-                                   const std::string& appellation) {
-    AppellationInfo info;
+namespace {
+
+// Passes each line of the first section of the file whose header `matches` to `take`; the
+// next header ends it. Returns whether such a header was met.
+template <class Matches, class Take>
+bool ReadSection(const std::string& file, Matches matches, Take take) {
     LineReader in;
-    if (!OpenTextForReading(in, State().files.appellations)) return info;
-    const std::string c = PadText(colour, kColourWidth);
-    const std::string r = PadText(region, kRegionWidth);
-    const std::string a = PadText(appellation, kAppellationWidth);
+    if (!OpenTextForReading(in, file)) return false;
     bool inSection = false;
     std::string line;
     while (in.readLine(line, LineReader::kNoLimit)) {
         if (IsHeader(line)) {
-            if (inSection) break; // the next header ends the wanted section
-            inSection = AppellationHeaderMatches(line, c, r, a);
-            info.found = info.found || inSection;
+            if (inSection) break;
+            inSection = matches(line);
             continue;
         }
-        if (!inSection) continue;
-        if (IsTemperatureLine(line))
-            info.temperature = Copy(Columns(line, 10, 50));
-        else if (IsKeepingLine(line))
-            info.keeping = Copy(Columns(line, 10, 50));
-        else if (IsDishLine(line))
-            info.dishes.push_back(
-                {Copy(Columns(line, 7, kCourseWidth)), Copy(Columns(line, 15, kDishWidth))});
+        if (inSection) take(line);
     }
+    return inSection;
+}
+
+} // namespace
+
+AppellationInfo AppellationDetails(const std::string& colour, const std::string& region,
+                                   const std::string& appellation) {
+    AppellationInfo info;
+    const std::string c = PadText(colour, kColourWidth);
+    const std::string r = PadText(region, kRegionWidth);
+    const std::string a = PadText(appellation, kAppellationWidth);
+    info.found = ReadSection(
+        State().files.appellations, [&](std::string_view line) { return AppellationHeaderMatches(line, c, r, a); },
+        [&](std::string_view line) {
+            if (IsTemperatureLine(line))
+                info.temperature = Copy(Columns(line, 10, 50));
+            else if (IsKeepingLine(line))
+                info.keeping = Copy(Columns(line, 10, 50));
+            else if (IsDishLine(line))
+                info.dishes.push_back({Copy(Columns(line, 7, kCourseWidth)), Copy(Columns(line, 15, kDishWidth))});
+        });
     return info;
 }
 
 std::vector<VintageMark> VintageMarks(const std::string& region, const std::string& appellation) {
     std::vector<VintageMark> marks;
-    LineReader in;
-    if (!OpenTextForReading(in, State().files.vintages)) return marks;
     const std::string r = PadText(region, kRegionWidth);
     const std::string a = PadText(appellation, kAppellationWidth);
-    bool inSection = false;
-    std::string line;
-    while (in.readLine(line, LineReader::kNoLimit)) {
-        if (IsHeader(line)) {
-            if (inSection) break;
-            inSection = VintageHeaderMatches(line, r, a);
-            continue;
-        }
-        if (inSection && IsVintageLine(line))
-            marks.push_back(
-                {Copy(Columns(line, 7, kYearWidth)), Copy(Columns(line, 12, kMarkWidth))});
-    }
+    ReadSection(
+        State().files.vintages, [&](std::string_view line) { return VintageHeaderMatches(line, r, a); },
+        [&](std::string_view line) {
+            if (IsVintageLine(line))
+                marks.push_back({Copy(Columns(line, 7, kYearWidth)), Copy(Columns(line, 12, kMarkWidth))});
+        });
     return marks;
 }
 
 std::vector<DomaineEntry> DomainesOf(const std::string& region, const std::string& appellation) {
     std::vector<DomaineEntry> domaines;
-    LineReader in;
-    if (!OpenTextForReading(in, State().files.domaines)) return domaines;
     const std::string r = PadText(region, kRegionWidth);
     const std::string a = PadText(appellation, kAppellationWidth);
-    bool inSection = false;
-    std::string line;
-    while (in.readLine(line, LineReader::kNoLimit)) {
-        if (IsHeader(line)) {
-            if (inSection) break;
-            inSection = DomaineHeaderMatches(line, r, a);
-            continue;
-        }
-        if (!inSection) continue;
-        std::string name = RightTrim(Columns(line, 7, kNameWidth));
-        if (name.empty()) continue; // a blank line names no domaine
-        domaines.push_back({std::move(name), Copy(Columns(line, 57, kNameWidth))});
-    }
+    ReadSection(
+        State().files.domaines, [&](std::string_view line) { return DomaineHeaderMatches(line, r, a); },
+        [&](std::string_view line) {
+            std::string name = RightTrim(Columns(line, 7, kNameWidth));
+            if (name.empty()) return; // a blank line names no domaine
+            domaines.push_back({std::move(name), Copy(Columns(line, 57, kNameWidth))});
+        });
     return domaines;
 }
 
