@@ -139,6 +139,9 @@ SafeFileWriter::SafeFileWriter(std::string target) : target_(std::move(target)) 
     temp_ = target_ + "." + std::to_string(::getpid()) + ".tmp";
     fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd_ < 0) throw IoError::FromErrno(errno, target_);
+    // The new content replaces the file: it keeps the permissions the user gave the old one.
+    struct stat old {};
+    if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd_, old.st_mode & 07777);
     buffer_.reserve(kBufferSize);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "store/Records.h"
 #include "store/State.h"
 #include "store/Text.h"
@@ -311,6 +313,15 @@ TEST_F(RecordsTest, AFailedRewriteKeepsTheOldFile) {
         EXPECT_EQ(ReadFileBytes("Stat.dat"), history);
         EXPECT_EQ(DirectoryListing(), listing);
     }
+}
+
+TEST_F(RecordsTest, ARewriteKeepsThePermissionsOfTheFile) {
+    InsertCellarWine(Wine("Rouge", "Bordeaux", "Medoc", "1990"));
+    ASSERT_EQ(::chmod("Cave.dat", 0600), 0);
+    InsertCellarWine(Wine("Rouge", "Bordeaux", "Medoc", "1995"));
+    struct stat st {};
+    ASSERT_EQ(::stat("Cave.dat", &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
 TEST_F(RecordsTest, CellarFilter) {
