@@ -72,13 +72,10 @@ TVinForm::TVinForm(QWidget* parent) : QDialog(parent) {
     for (QLineEdit* e : {Temperature, Garde}) ui::MakeShownOnly(e);
     liste_plats = List(this, "liste_plats");
     liste_annee = List(this, "liste_annee");
-    BitBtn1 = new QPushButton(ui::PictureIcon(ui::Picture::Ok), QString(), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = ui::PictureButton(this, "BitBtn1", ui::Picture::Ok);
     BitBtn1->setDefault(true);
-    BitBtn3 = new QPushButton(ui::PictureIcon(ui::Picture::Help), QString(), this);
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn4 = new QPushButton(ui::PictureIcon(ui::Picture::Printer), QString(), this);
-    BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
+    BitBtn3 = ui::PictureButton(this, "BitBtn3", ui::Picture::Help);
+    BitBtn4 = ui::PictureButton(this, "BitBtn4", ui::Picture::Printer);
 
     QWidget* fields[7] = {Liste_coul, Liste_region, Liste_appel, Temperature, Garde, liste_plats, liste_annee};
     for (int i = 0; i < 7; ++i) {

@@ -46,12 +46,6 @@ namespace {
 
 constexpr int kHelpTopic = 1;
 
-QPushButton* Button(QWidget* parent, const char* name, ui::Picture picture) {
-    auto* button = new QPushButton(ui::PictureIcon(picture), QString(), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 } // namespace
 
 TLivre::TLivre(QWidget* parent) : QDialog(parent) {
@@ -101,13 +95,13 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
     Liste_vins->setModel(model_);
     ui::SetUpReportList(Liste_vins);
 
-    BitBtn3 = Button(this, "BitBtn3", ui::Picture::Bottle);
-    BitBtn6 = Button(this, "BitBtn6", ui::Picture::Glass);
-    BitBtn5 = Button(this, "BitBtn5", ui::Picture::Search);
-    BitBtn4 = Button(this, "BitBtn4", ui::Picture::Printer);
-    BitBtn7 = Button(this, "BitBtn7", ui::Picture::Chart);
-    BitBtn1 = Button(this, "BitBtn1", ui::Picture::Ok);
-    BitBtn8 = Button(this, "BitBtn8", ui::Picture::Help);
+    BitBtn3 = ui::PictureButton(this, "BitBtn3", ui::Picture::Bottle);
+    BitBtn6 = ui::PictureButton(this, "BitBtn6", ui::Picture::Glass);
+    BitBtn5 = ui::PictureButton(this, "BitBtn5", ui::Picture::Search);
+    BitBtn4 = ui::PictureButton(this, "BitBtn4", ui::Picture::Printer);
+    BitBtn7 = ui::PictureButton(this, "BitBtn7", ui::Picture::Chart);
+    BitBtn1 = ui::PictureButton(this, "BitBtn1", ui::Picture::Ok);
+    BitBtn8 = ui::PictureButton(this, "BitBtn8", ui::Picture::Help);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {BitBtn3, BitBtn6, BitBtn5, BitBtn4, BitBtn7, BitBtn1, BitBtn8}) buttons->addWidget(b);
 

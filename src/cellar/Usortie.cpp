@@ -93,15 +93,11 @@ TExitForm::TExitForm(QWidget* parent) : QDialog(parent) {
     invites->setMaxLength(50);
     for (QLineEdit* e : {Emplacement, comment_conso, invites}) ui::RefuseOutsideCp1252(e);
 
-    BitBtn1 = new QPushButton(ui::PictureIcon(ui::Picture::Ok), QString(), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = ui::PictureButton(this, "BitBtn1", ui::Picture::Ok);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(ui::PictureIcon(ui::Picture::Cancel), QString(), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn3 = new QPushButton(ui::PictureIcon(ui::Picture::Help), QString(), this);
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn5 = new QPushButton(ui::PictureIcon(ui::Picture::Glass), QString(), this);
-    BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
+    BitBtn2 = ui::PictureButton(this, "BitBtn2", ui::Picture::Cancel);
+    BitBtn3 = ui::PictureButton(this, "BitBtn3", ui::Picture::Help);
+    BitBtn5 = ui::PictureButton(this, "BitBtn5", ui::Picture::Glass);
     BitBtn6 = new QPushButton(this);
     BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
     BitBtn7 = new QPushButton(this);

@@ -94,11 +94,9 @@ TStickerform::TStickerform(QWidget* parent) : QDialog(parent) {
         nb_sticker->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 40);
     countLabel_ = new QLabel(this);
     countLabel_->setBuddy(nb_sticker);
-    BitBtn1 = new QPushButton(ui::PictureIcon(ui::Picture::Ok), QString(), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = ui::PictureButton(this, "BitBtn1", ui::Picture::Ok);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(ui::PictureIcon(ui::Picture::Cancel), QString(), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2 = ui::PictureButton(this, "BitBtn2", ui::Picture::Cancel);
 
     auto* count = new QHBoxLayout;
     count->addWidget(countLabel_);

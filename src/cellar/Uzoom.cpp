@@ -34,10 +34,8 @@ void ChooseOr(QComboBox* box, const QString& text, int fallback) {
 } // namespace
 
 TZoomForm::TZoomForm(QWidget* parent) : cellar::WineForm("TZoomForm", false, parent) {
-    BitBtn4 = new QPushButton(ui::PictureIcon(ui::Picture::Printer), QString(), this);
-    BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
-    BitBtn5 = new QPushButton(ui::PictureIcon(ui::Picture::Glass), QString(), this);
-    BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
+    BitBtn4 = ui::PictureButton(this, "BitBtn4", ui::Picture::Printer);
+    BitBtn5 = ui::PictureButton(this, "BitBtn5", ui::Picture::Glass);
     BitBtn6 = new QPushButton(this);
     BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
     BitBtn7 = new QPushButton(this);

@@ -83,13 +83,10 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     }
     select_touteappel = new QCheckBox(this);
     select_touteappel->setObjectName(QStringLiteral("select_touteappel"));
-    BitBtn1 = new QPushButton(ui::PictureIcon(ui::Picture::Ok), QString(), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = ui::PictureButton(this, "BitBtn1", ui::Picture::Ok);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(ui::PictureIcon(ui::Picture::Cancel), QString(), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn3 = new QPushButton(ui::PictureIcon(ui::Picture::Help), QString(), this);
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+    BitBtn2 = ui::PictureButton(this, "BitBtn2", ui::Picture::Cancel);
+    BitBtn3 = ui::PictureButton(this, "BitBtn3", ui::Picture::Help);
 
     auto label = [this](QWidget* field, const char* caption) {
         auto* l = new QLabel(this);
@@ -186,10 +183,12 @@ bool WineForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void WineForm::prixExit() {
-    const auto normalised = store::NormalisedPriceText(ui::StoredBytes(prix->displayText()));
-    if (normalised) prix->setText(QString::fromLatin1(*normalised));
+void NormalisePriceBox(QLineEdit* box) {
+    const auto normalised = store::NormalisedPriceText(ui::StoredBytes(box->displayText()));
+    if (normalised) box->setText(QString::fromLatin1(*normalised));
 }
+
+void WineForm::prixExit() { NormalisePriceBox(prix); }
 
 void WineForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslateUi();

@@ -19,6 +19,10 @@ namespace cellar {
 
 class IdentityCascade;
 
+// Leaving a price box writes the price with two decimals (12.5 becomes    12.50); a box that
+// holds no price keeps what was typed.
+void NormalisePriceBox(QLineEdit* box);
+
 class WineForm : public QDialog {
     Q_OBJECT
 protected:

@@ -1,5 +1,7 @@
 #include "history/ConsumedForm.h"
 
+#include "cellar/WineForm.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -72,13 +74,10 @@ ConsumedForm::ConsumedForm(const char* context, QWidget* parent)
     comment_conso = Edit(this, "comment_conso", 50);
     // The record keeps 30 characters of guests: the box takes no more, so nothing typed is lost.
     invites = Edit(this, "invites", 30);
-    BitBtn1 = new QPushButton(ui::PictureIcon(ui::Picture::Ok), QString(), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = ui::PictureButton(this, "BitBtn1", ui::Picture::Ok);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(ui::PictureIcon(ui::Picture::Cancel), QString(), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn3 = new QPushButton(ui::PictureIcon(ui::Picture::Help), QString(), this);
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+    BitBtn2 = ui::PictureButton(this, "BitBtn2", ui::Picture::Cancel);
+    BitBtn3 = ui::PictureButton(this, "BitBtn3", ui::Picture::Help);
 
     auto label = [this](QWidget* field, const char* caption) {
         auto* l = new QLabel(this);
@@ -168,10 +167,7 @@ bool ConsumedForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void ConsumedForm::prixExit() {
-    const auto normalised = store::NormalisedPriceText(ui::StoredBytes(prix->displayText()));
-    if (normalised) prix->setText(QString::fromLatin1(*normalised));
-}
+void ConsumedForm::prixExit() { cellar::NormalisePriceBox(prix); }
 
 void ConsumedForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslateUi();

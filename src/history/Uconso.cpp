@@ -50,8 +50,7 @@ namespace {
 constexpr int kHelpTopic = 24;
 
 QPushButton* Button(QWidget* parent, const char* name, ui::Picture picture) {
-    auto* button = new QPushButton(ui::PictureIcon(picture), QString(), parent);
-    button->setObjectName(QString::fromLatin1(name));
+    QPushButton* button = ui::PictureButton(parent, name, picture);
     // Enter in a criterion box must not close the window or open another.
     button->setAutoDefault(false);
     return button;

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 
 namespace ui {
 
@@ -20,6 +21,12 @@ void MakeShownOnly(QLineEdit* edit) {
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     edit->setPalette(palette);
+}
+
+QPushButton* PictureButton(QWidget* parent, const char* name, Picture picture) {
+    auto* button = new QPushButton(PictureIcon(picture), QString(), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
 }
 
 void SetHint(QWidget* widget, const QString& hint) {
