@@ -8,7 +8,7 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev qt6-tools-dev \
             qt6-l10n-tools qt6-tools-dev-tools libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-dejavu-core xvfb xauth imagemagick poppler-utils xdotool \
-            qt6-translations-l10n
+            qt6-translations-l10n openbox
 DATA_DIR   ?= $(HOME)/.local/share/Tonnelix
 CONFIG_DIR ?= $(or $(XDG_CONFIG_HOME),$(HOME)/.config)
 
