@@ -8,7 +8,6 @@
 #include <QLocale>
 #include <QStandardPaths>
 
-#include <cerrno>
 #include <string>
 #include <utility>
 

@@ -92,7 +92,8 @@ IoError::Kind IoError::KindOf(int code) {
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-        return Kind::BadFileName; // the path, not the file, is wrong
+    case EINVAL:                  // a character the file system refuses in a name
+        return Kind::BadFileName; // the name or its path is wrong, not the file
     case EMFILE:
     case ENFILE:
         return Kind::TooManyOpenFiles;

@@ -259,7 +259,7 @@ TEST(IoErrorTest, EachErrnoHasOneKind) {
         {EDQUOT, K::DiskFull},
         {EFBIG, K::DiskFull},
         {EIO, K::Other},
-        {EINVAL, K::Other},
+        {EINVAL, K::BadFileName},
     };
     for (const auto& [code, kind] : cases) {
         EXPECT_EQ(IoError::KindOf(code), kind) << code;
