@@ -207,6 +207,7 @@ TEST_F(FilesTest, UnreadableFilesOfARealUserStayWhole) {
     ::chmod("Cave.dat", 0644);
     ::chmod("Couleur.dat", 0644);
     ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 1) GTEST_SKIP() << "this system lets no process drop to nobody";
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_TRUE(Snapshot() == before) << "a file changed";
 }
