@@ -1,20 +1,18 @@
-// The settings file. QSettings in INI format; every value is a QString, so the file
-// holds plain "key=value" lines (QSettings quotes a value only when it must, e.g. one holding a
-// comma or a leading blank, and reads it back unchanged).
+// The settings file: a profile file read and written through the data layer's INI code, so a
+// write replaces the whole file atomically or raises, and never leaves it half written.
 #include "shell/Settings.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QStringList>
-#include <QVariant>
 
-#include <cerrno>
 #include <string>
 #include <utility>
 
 #include "store/Files.h"
+#include "store/IniFile.h"
 #include "store/State.h"
 #include "store/Text.h"
 
@@ -34,7 +32,7 @@ constexpr char kNo[] = "No";
 
 struct SettingsModule {
     Settings current;
-    std::function<void(Upgrade)> upgradeHandler;
+    std::function<bool(Upgrade)> upgradeHandler;
     std::optional<QString> systemLanguageCode;
 };
 
@@ -43,32 +41,33 @@ SettingsModule& Module() {
     return module;
 }
 
-// The settings file, opened for one read or write, or for the reading steps of ReadSettings.
+// The settings file, loaded for one read or write, or for the reading steps of ReadSettings;
+// save() writes it once with every change made.
 class SettingsFile {
 public:
-    SettingsFile() : path_(SettingsFilePath()), settings_(path_, QSettings::IniFormat) {}
+    SettingsFile()
+        : path_(SettingsFilePath()),
+          ini_(store::IniFile::Load(QFile::encodeName(path_).toStdString())) {}
 
-    QString read(const QString& section, const QString& key, const QString& defaultValue) {
-        const QVariant value = settings_.value(section + '/' + key);
-        if (!value.isValid()) return defaultValue;
-        // A value written by hand with unquoted commas comes back as a list: take it whole.
-        if (value.metaType().id() == QMetaType::QStringList) return value.toStringList().join(',');
-        return value.toString();
+    QString read(const QString& section, const QString& key, const QString& defaultValue) const {
+        const auto value = ini_.value(section.toStdString(), key.toStdString());
+        return value ? QString::fromStdString(*value) : defaultValue;
     }
 
-    // Writes through at once; a file that cannot be written is an input/output error.
     void write(const QString& section, const QString& key, const QString& value) {
-        settings_.setValue(section + '/' + key, value);
-        settings_.sync();
-        // FormatError only says that a hand-edited file had lines QSettings skipped; the write
-        // itself went through. AccessError means the file could not be written.
-        if (settings_.status() == QSettings::AccessError)
-            throw store::IoError(store::IoError::Kind::AccessDenied, EACCES, path_.toStdString());
+        ini_.set(section.toStdString(), key.toStdString(), value.toStdString());
+    }
+
+    // A file that cannot be written is an input/output error of its kind; the old one stays.
+    void save() {
+        if (!ini_.changed()) return;
+        QDir().mkpath(QFileInfo(path_).absolutePath()); // a failure shows when the file is made
+        ini_.save(QFile::encodeName(path_).toStdString());
     }
 
 private:
     QString path_;
-    QSettings settings_;
+    store::IniFile ini_;
 };
 
 // The data directory, without a trailing separator (the root stays "/").
@@ -96,9 +95,83 @@ bool AppellationBaseIsOld() {
     return line.size() < 34 || line[33] != ']';
 }
 
-void RunUpgrade(Upgrade upgrade) {
-    if (Module().upgradeHandler) Module().upgradeHandler(upgrade);
+// Converts the data files of an older version; true once the conversion has completed.
+// No conversion exists yet: the data stay as they are and so does the version the settings
+// record, so that a later start, with a conversion, still finds it due.
+bool ConvertDataFiles(Upgrade) {
+    return false;
 }
+
+bool RunUpgrade(Upgrade upgrade) {
+    if (Module().upgradeHandler) return Module().upgradeHandler(upgrade);
+    return ConvertDataFiles(upgrade);
+}
+
+// The conversion the Version and Release read may call for, before the base is looked at.
+std::optional<Upgrade> PossibleUpgrade(const QString& version, const QString& release) {
+    if (version.startsWith('1')) return Upgrade::FromVersion1;
+    if (version.startsWith('2') && release.startsWith('0')) return Upgrade::FromVersion20;
+    return std::nullopt;
+}
+
+// Windows' abbreviated language names: the language's two letters and a letter for the
+// country. Only France has "fra".
+struct LocaleCode {
+    QLocale::Language language;
+    QLocale::Territory territory;
+    const char* code;
+};
+constexpr LocaleCode kLocaleCodes[] = {
+    {QLocale::French, QLocale::France, "fra"},
+    {QLocale::French, QLocale::Belgium, "frb"},
+    {QLocale::French, QLocale::Canada, "frc"},
+    {QLocale::French, QLocale::Switzerland, "frs"},
+    {QLocale::French, QLocale::Luxembourg, "frl"},
+    {QLocale::French, QLocale::Monaco, "frm"},
+    {QLocale::English, QLocale::UnitedStates, "enu"},
+    {QLocale::English, QLocale::UnitedKingdom, "eng"},
+    {QLocale::English, QLocale::Australia, "ena"},
+    {QLocale::English, QLocale::Canada, "enc"},
+    {QLocale::English, QLocale::NewZealand, "enz"},
+    {QLocale::English, QLocale::Ireland, "eni"},
+    {QLocale::English, QLocale::SouthAfrica, "ens"},
+    {QLocale::English, QLocale::Jamaica, "enj"},
+    {QLocale::English, QLocale::Belize, "enl"},
+    {QLocale::English, QLocale::TrinidadAndTobago, "ent"},
+    {QLocale::English, QLocale::Zimbabwe, "enw"},
+    {QLocale::English, QLocale::Philippines, "enp"},
+    {QLocale::German, QLocale::Germany, "deu"},
+    {QLocale::German, QLocale::Switzerland, "des"},
+    {QLocale::German, QLocale::Austria, "dea"},
+    {QLocale::German, QLocale::Luxembourg, "del"},
+    {QLocale::German, QLocale::Liechtenstein, "dec"},
+    {QLocale::Italian, QLocale::Italy, "ita"},
+    {QLocale::Italian, QLocale::Switzerland, "its"},
+    {QLocale::Dutch, QLocale::Netherlands, "nld"},
+    {QLocale::Dutch, QLocale::Belgium, "nlb"},
+    {QLocale::Spanish, QLocale::Spain, "esn"},
+    {QLocale::Spanish, QLocale::Mexico, "esm"},
+    {QLocale::Spanish, QLocale::Argentina, "ess"},
+    {QLocale::Spanish, QLocale::Chile, "esl"},
+    {QLocale::Portuguese, QLocale::Portugal, "ptg"},
+    {QLocale::Portuguese, QLocale::Brazil, "ptb"},
+    {QLocale::Swedish, QLocale::Sweden, "sve"},
+    {QLocale::Swedish, QLocale::Finland, "svf"},
+    {QLocale::Danish, QLocale::Denmark, "dan"},
+    {QLocale::NorwegianBokmal, QLocale::Norway, "nor"},
+    {QLocale::NorwegianNynorsk, QLocale::Norway, "non"},
+    {QLocale::Finnish, QLocale::Finland, "fin"},
+    {QLocale::Polish, QLocale::Poland, "plk"},
+    {QLocale::Czech, QLocale::CzechRepublic, "csy"},
+    {QLocale::Hungarian, QLocale::Hungary, "hun"},
+    {QLocale::Greek, QLocale::Greece, "ell"},
+    {QLocale::Turkish, QLocale::Turkey, "trk"},
+    {QLocale::Russian, QLocale::Russia, "rus"},
+    {QLocale::Japanese, QLocale::Japan, "jpn"},
+    {QLocale::Korean, QLocale::SouthKorea, "kor"},
+    {QLocale::Chinese, QLocale::China, "chs"},
+    {QLocale::Chinese, QLocale::Taiwan, "cht"},
+};
 
 } // namespace
 
@@ -122,23 +195,23 @@ void ReadSettings() {
     // The current directory.
     const QString currentDirectory = CurrentDirectoryText();
     Settings settings;
-    bool upgradeDue = false;
+    std::optional<Upgrade> upgrade;
     {
         // Open the settings file.
         SettingsFile file;
 
-        // Version.
+        // Version and Release. When a conversion may be due they are written only once it has
+        // completed (below); otherwise now.
         settings.version = file.read(kSoftware, "Version", kMissing);
-        if (settings.version != QLatin1String(kCurrentVersion)) {
-            file.write(kSoftware, "Version", kCurrentVersion); // the missing case included
-            upgradeDue = true;
-        }
-
-        // Release.
         settings.release = file.read(kSoftware, "Release", kMissing);
-        if (settings.release == QLatin1String(kMissing) ||
-            settings.version != QLatin1String(kCurrentVersion))
-            file.write(kSoftware, "Release", kCurrentRelease);
+        upgrade = PossibleUpgrade(settings.version, settings.release);
+        if (!upgrade) {
+            if (settings.version != QLatin1String(kCurrentVersion))
+                file.write(kSoftware, "Version", kCurrentVersion); // the missing case included
+            if (settings.release == QLatin1String(kMissing) ||
+                settings.version != QLatin1String(kCurrentVersion))
+                file.write(kSoftware, "Release", kCurrentRelease);
+        }
 
         // Language.
         QString language = file.read(kOptions, "Language", kMissing);
@@ -181,7 +254,8 @@ void ReadSettings() {
             sort = 1;
         }
         settings.sort = static_cast<int>(sort);
-        // The file closes here.
+        // Every repair of the steps above in one write.
+        file.save();
     }
 
     CurrentSettings() = settings;
@@ -191,13 +265,12 @@ void ReadSettings() {
     // The data file names and the four lists of the language.
     store::LoadVocabulary(settings.language);
 
-    // Data files of an older version.
-    if (upgradeDue) {
-        if (settings.version.startsWith('1')) {
-            if (AppellationBaseIsOld()) RunUpgrade(Upgrade::FromVersion1);
-        } else if (settings.version.startsWith('2') && settings.release.startsWith('0')) {
-            if (AppellationBaseIsOld()) RunUpgrade(Upgrade::FromVersion20);
-        }
+    // Data files of an older version. A base in the current layout, or none, needs nothing.
+    if (upgrade && (!AppellationBaseIsOld() || RunUpgrade(*upgrade))) {
+        SettingsFile file;
+        file.write(kSoftware, "Version", kCurrentVersion);
+        file.write(kSoftware, "Release", kCurrentRelease);
+        file.save();
     }
 }
 
@@ -206,10 +279,12 @@ QString ReadSetting(const QString& section, const QString& key, const QString& d
 }
 
 void WriteSetting(const QString& section, const QString& key, const QString& value) {
-    SettingsFile().write(section, key, value);
+    SettingsFile file;
+    file.write(section, key, value);
+    file.save();
 }
 
-void SetUpgradeHandler(std::function<void(Upgrade)> handler) {
+void SetUpgradeHandler(std::function<bool(Upgrade)> handler) {
     Module().upgradeHandler = std::move(handler);
 }
 
@@ -217,16 +292,30 @@ void SetSystemLanguageCodeForTests(std::optional<QString> code) {
     Module().systemLanguageCode = std::move(code);
 }
 
-QString SystemLanguageCode() {
-    if (Module().systemLanguageCode) return *Module().systemLanguageCode;
-    const QLocale::Language language = QLocale::system().language();
-    if (language == QLocale::French) return QStringLiteral("fra");
-    // The terminology code ("deu", not "ger") is the one closest to the Windows codes.
+QString LanguageCodeOf(const QLocale& locale) {
+    const QLocale::Language language = locale.language();
+    if (language == QLocale::C) return QStringLiteral("eng"); // as when the system names none
+    const QLocale::Territory territory = locale.territory();
+    for (const LocaleCode& entry : kLocaleCodes)
+        if (entry.language == language && entry.territory == territory)
+            return QString::fromLatin1(entry.code);
+    // A country the table does not know: the language's own code in its home country, and
+    // elsewhere a code of the language's two letters that names no listed country, so that
+    // French outside France never reads as "fra".
+    const QString twoLetters = QLocale::languageToCode(language, QLocale::ISO639Part1);
+    const bool home =
+        territory == QLocale::AnyTerritory || QLocale(language).territory() == territory;
+    if (!home && twoLetters.size() == 2) return twoLetters + 'z';
     for (const auto type : {QLocale::ISO639Part2T, QLocale::ISO639Part3}) {
         const QString code = QLocale::languageToCode(language, type);
         if (code.size() == 3) return code;
     }
-    return QStringLiteral("eng"); // the C locale, or a language without a code
+    return QStringLiteral("eng");
+}
+
+QString SystemLanguageCode() {
+    if (Module().systemLanguageCode) return *Module().systemLanguageCode;
+    return LanguageCodeOf(QLocale::system());
 }
 
 } // namespace shell

@@ -2,6 +2,7 @@
 // read and repaired at start-up; every write reaches the file at once.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -37,12 +38,17 @@ void WriteSetting(const QString& section, const QString& key, const QString& val
 
 // Older data files found at start-up: which conversion is due.
 enum class Upgrade { FromVersion1, FromVersion20 };
-// Receives the conversion decision; by default nothing is converted yet.
-void SetUpgradeHandler(std::function<void(Upgrade)> handler);
+// Replaces the conversion for tests; it returns whether the conversion completed, and only then
+// are "Version" and "Release" brought to the current version. An empty handler restores the
+// program's own conversion.
+void SetUpgradeHandler(std::function<bool(Upgrade)> handler);
 
 // The three-letter code of the system language ("fra" means French); tests set it, an empty
 // optional returns to the platform locale.
 void SetSystemLanguageCodeForTests(std::optional<QString> code);
 QString SystemLanguageCode();
+// The three-letter code the platform gives a locale's language: "fra" for French of France,
+// "frc" for French of Canada, "enu" for English of the United States, and so on.
+QString LanguageCodeOf(const QLocale& locale);
 
 } // namespace shell

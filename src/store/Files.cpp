@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +16,8 @@ constexpr std::size_t kBufferSize = 1 << 16;
 struct FaultState {
     long failAfter = -1;
     bool sync = true;
+    int openError = 0;
+    std::string openName; // empty: every file
 };
 FaultState& Faults() {
     static FaultState state;
@@ -26,10 +29,55 @@ std::string DirectoryOf(const std::string& path) {
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
+
+std::string BaseNameOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A descriptor open for reading; -1 only when the file does not exist.
+int OpenForReading(const std::string& name) {
+    const FaultState& faults = Faults();
+    if (faults.openError != 0 && (faults.openName.empty() || faults.openName == name))
+        throw IoError::FromErrno(faults.openError, name);
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return -1;
+        throw IoError::FromErrno(errno, name);
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        throw IoError::FromErrno(error, name);
+    }
+    return fd;
+}
+
+// A killed rewrite leaves its temporary behind; the next rewrite of the same file clears it.
+void RemoveLeftoverTemporaries(const std::string& target, const std::string& own) {
+    const std::string dir = DirectoryOf(target);
+    DIR* listing = ::opendir(dir.c_str());
+    if (listing == nullptr) return;
+    const std::string prefix = target.find('/') == std::string::npos ? "" : dir + "/";
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (!IsTemporaryOf(target, name)) continue;
+        const std::string path = prefix + name;
+        if (path == own) continue;
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
+    }
+    ::closedir(listing);
+}
 } // namespace
 
 namespace files_testing {
 void FailWritesAfter(long bytes) { Faults().failAfter = bytes; }
+void FailOpensWith(int code, const std::string& name) {
+    Faults().openError = code;
+    Faults().openName = name;
+}
 void SetSyncOnCommit(bool sync) { Faults().sync = sync; }
 void Reset() { Faults() = FaultState{}; }
 } // namespace files_testing
@@ -37,17 +85,35 @@ void Reset() { Faults() = FaultState{}; }
 IoError::IoError(Kind kind, int code, const std::string& file)
     : std::runtime_error(file + ": " + std::strerror(code)), kind_(kind), code_(code), file_(file) {}
 
-IoError IoError::FromErrno(int code, const std::string& file) {
-    Kind kind = Kind::Other;
+IoError::Kind IoError::KindOf(int code) {
     switch (code) {
-    case ENOENT: case ENOTDIR: kind = Kind::FileNotFound; break;
-    case ENAMETOOLONG: case EINVAL: case EISDIR: kind = Kind::BadFileName; break;
-    case EMFILE: case ENFILE: kind = Kind::TooManyOpenFiles; break;
-    case EACCES: case EPERM: case EROFS: case ETXTBSY: kind = Kind::AccessDenied; break;
-    case ENOSPC: case EDQUOT: case EFBIG: kind = Kind::DiskFull; break;
-    default: break;
+    case ENOENT:
+        return Kind::FileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+    case EINVAL:                  // a character the file system refuses in a name
+        return Kind::BadFileName; // the name or its path is wrong, not the file
+    case EMFILE:
+    case ENFILE:
+        return Kind::TooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+    case EISDIR:
+        return Kind::AccessDenied;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return Kind::DiskFull;
+    default:
+        return Kind::Other;
     }
-    return IoError(kind, code, file);
+}
+
+IoError IoError::FromErrno(int code, const std::string& file) {
+    return IoError(KindOf(code), code, file);
 }
 
 // ---------------------------------------------------------------- LineReader
@@ -56,13 +122,8 @@ LineReader::~LineReader() { close(); }
 
 bool LineReader::open(const std::string& name) {
     close();
-    int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenForReading(name);
     if (fd < 0) return false;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return false;
-    }
     fd_ = fd;
     name_ = name;
     buffer_.resize(kBufferSize);
@@ -137,6 +198,7 @@ bool LineReader::readLine(std::string& line, std::size_t maxLength) {
 
 SafeFileWriter::SafeFileWriter(std::string target) : target_(std::move(target)) {
     temp_ = target_ + "." + std::to_string(::getpid()) + ".tmp";
+    RemoveLeftoverTemporaries(target_, temp_);
     fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd_ < 0) throw IoError::FromErrno(errno, target_);
     // The new content replaces the file: it keeps the permissions the user gave the old one.
@@ -201,6 +263,37 @@ void SafeFileWriter::commit() {
 // ------------------------------------------------------------------- helpers
 
 bool OpenTextForReading(LineReader& reader, const std::string& name) { return reader.open(name); }
+
+bool ReadWholeFile(const std::string& name, std::string& bytes) {
+    bytes.clear();
+    const int fd = OpenForReading(name);
+    if (fd < 0) return false;
+    char chunk[1 << 14];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            throw IoError::FromErrno(error, name);
+        }
+        if (got == 0) break;
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return true;
+}
+
+bool IsTemporaryOf(const std::string& target, const std::string& entry) {
+    const std::string base = BaseNameOf(target);
+    constexpr std::string_view kSuffix = ".tmp";
+    if (entry.size() <= base.size() + 1 + kSuffix.size()) return false;
+    if (entry.compare(0, base.size(), base) != 0 || entry[base.size()] != '.') return false;
+    if (entry.compare(entry.size() - kSuffix.size(), kSuffix.size(), kSuffix) != 0) return false;
+    for (std::size_t i = base.size() + 1; i < entry.size() - kSuffix.size(); ++i)
+        if (entry[i] < '0' || entry[i] > '9') return false;
+    return true;
+}
 
 void DeleteFileIfPresent(const std::string& name) {
     if (::unlink(name.c_str()) != 0 && errno != ENOENT) throw IoError::FromErrno(errno, name);

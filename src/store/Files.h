@@ -15,6 +15,8 @@ class IoError : public std::runtime_error {
 public:
     enum class Kind { FileNotFound, BadFileName, TooManyOpenFiles, AccessDenied, ReadPastEnd, DiskFull, Other };
     IoError(Kind kind, int code, const std::string& file);
+    // The one mapping of a system error number to its kind, for every reader and writer.
+    static Kind KindOf(int code);
     static IoError FromErrno(int code, const std::string& file);
     Kind kind() const { return kind_; }
     int code() const { return code_; }
@@ -37,6 +39,7 @@ public:
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
+    // False only when the file does not exist; any other failure raises an IoError.
     bool open(const std::string& name);
     void close();
     bool isOpen() const { return fd_ >= 0; }
@@ -58,7 +61,8 @@ private:
 
 // Writes the complete new content of a file beside it, then replaces the file in one
 // rename once the content is on disk. Until commit() the old file is untouched; a writer
-// destroyed without commit() removes its temporary file.
+// destroyed without commit() removes its temporary file. Temporaries of the same target left
+// by a run that was killed are removed before the new one is made.
 class SafeFileWriter {
 public:
     explicit SafeFileWriter(std::string target);
@@ -81,8 +85,17 @@ private:
     bool committed_ = false;
 };
 
-// Opens a text file for reading; false, without any message, when it cannot be opened.
+// Opens a text file for reading. False, without any message, only when the file does not
+// exist: that is an empty base. A file that exists but cannot be read (permission, too many open
+// files, a directory, a device error) raises an IoError, so that no writer ever replaces it.
 bool OpenTextForReading(LineReader& reader, const std::string& name);
+
+// The whole content of a file, under the same rule as OpenTextForReading.
+bool ReadWholeFile(const std::string& name, std::string& bytes);
+
+// Whether `entry` (a bare file name) is a temporary that a SafeFileWriter of `target` makes:
+// the target's file name, a dot, digits, ".tmp".
+bool IsTemporaryOf(const std::string& target, const std::string& entry);
 
 // Erases the file when it exists.
 void DeleteFileIfPresent(const std::string& name);
@@ -96,6 +109,9 @@ namespace files_testing {
 // Makes every write fail with "disk full" once this many more bytes have been written;
 // a negative value switches the failure off.
 void FailWritesAfter(long bytes);
+// Makes opening `name` for reading (every file when `name` is empty) fail with the system
+// error `code`, as a file that exists but cannot be read; 0 switches the failure off.
+void FailOpensWith(int code, const std::string& name = {});
 // Whether commit() flushes the data to the disk (benchmarks measure without it).
 void SetSyncOnCommit(bool sync);
 void Reset();

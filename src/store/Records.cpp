@@ -219,8 +219,10 @@ void InsertRecord(const Record& given, Before before) {
     const std::string& file = Traits<Record>::File();
     const Record record = Padded(given);
     LineReader in;
+    // Read first: a file that exists but cannot be read raises before anything is written.
+    const bool exists = OpenTextForReading(in, file);
     SafeFileWriter out(file);
-    if (!OpenTextForReading(in, file)) {
+    if (!exists) {
         WriteRecord(out, record);
         out.commit();
         return;

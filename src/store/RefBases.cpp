@@ -51,13 +51,9 @@ bool VintageHeaderMatches(std::string_view line, const std::string& region,
            Columns(line, 24, kAppellationWidth) == appellation;
 }
 
-// Domaine base header: region 2-21, appellation 24-53, as in the vintage chart.
-bool DomaineHeaderMatches(std::string_view line, const std::string& region,
-                          const std::string& appellation) {
-    return VintageHeaderMatches(line, region, appellation);
-}
-
-// Domaine base header, compared right-trimmed (the values given already right-trimmed).
+// Domaine base header: region 2-21 and appellation 24-53, compared right-trimmed by the
+// look-up and the updates alike (the values given already right-trimmed), so a header written
+// by hand with fewer blanks is one section for all of them.
 bool DomaineHeaderMatchesTrimmed(std::string_view line, const std::string& trimmedRegion,
                                  const std::string& trimmedAppellation) {
     return RightTrim(Columns(line, 24, kAppellationWidth)) == trimmedAppellation &&
@@ -288,14 +284,17 @@ std::vector<VintageMark> VintageMarks(const std::string& region, const std::stri
 
 std::vector<DomaineEntry> DomainesOf(const std::string& region, const std::string& appellation) {
     std::vector<DomaineEntry> domaines;
-    const std::string r = PadText(region, kRegionWidth);
-    const std::string a = PadText(appellation, kAppellationWidth);
+    const std::string r = RightTrim(region);
+    const std::string a = RightTrim(appellation);
+    // A domaine line with a blank name is listed with an empty name, so that the domaine window
+    // shows it and can remove it; only a wholly blank line names nothing.
     ReadSection(
-        State().files.domaines, [&](std::string_view line) { return DomaineHeaderMatches(line, r, a); },
+        State().files.domaines,
+        [&](std::string_view line) { return DomaineHeaderMatchesTrimmed(line, r, a); },
         [&](std::string_view line) {
-            std::string name = RightTrim(Columns(line, 7, kNameWidth));
-            if (name.empty()) return; // a blank line names no domaine
-            domaines.push_back({std::move(name), Copy(Columns(line, 57, kNameWidth))});
+            if (RightTrim(line).empty()) return;
+            domaines.push_back(
+                {RightTrim(Columns(line, 7, kNameWidth)), Copy(Columns(line, 57, kNameWidth))});
         });
     return domaines;
 }

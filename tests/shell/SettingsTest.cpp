@@ -85,7 +85,10 @@ protected:
         DataDirTest::SetUp();
         shell::ResetSettings();
         shell::SetSystemLanguageCodeForTests(QStringLiteral("eng"));
-        shell::SetUpgradeHandler([this](Upgrade u) { upgrades.push_back(u); });
+        shell::SetUpgradeHandler([this](Upgrade u) {
+            upgrades.push_back(u);
+            return true;
+        });
     }
     void TearDown() override {
         shell::ResetSettings();
@@ -118,20 +121,11 @@ TEST_P(FirstStartTest, WritesEveryKeyWithItsDefault) {
     ReadSettings();
 
     EXPECT_EQ(IniPath(), configDir + "/Tonnelix.ini");
-    // QSettings writes plain "key=value" lines, keys sorted within each section.
-    EXPECT_EQ(ReadFileBytes(IniPath()), std::string("[Options]\n") +
-                                            "Language=" + (french ? "Francais" : "English") + "\n" +
-                                            "Preview=No\n"
-                                            "Scale=No\n"
-                                            "Sort=1\n"
-                                            "Welcome=Yes\n"
-                                            "\n"
-                                            "[Software]\n"
-                                            "Path=" +
-                                            Cwd() +
-                                            "\n"
-                                            "Release=01\n"
-                                            "Version=3\n");
+    // The keys in the order the start writes them, each line ended by CR LF.
+    EXPECT_EQ(ReadFileBytes(IniPath()),
+              CrLf({"[Software]", "Version=3", "Release=01", "Path=" + Cwd(), "[Options]",
+                    std::string("Language=") + (french ? "Francais" : "English"), "Welcome=Yes",
+                    "Scale=No", "Preview=No", "Sort=1"}));
     const shell::Settings& s = CurrentSettings();
     EXPECT_EQ(s.version, "-");
     EXPECT_EQ(s.release, "-");
@@ -162,6 +156,17 @@ INSTANTIATE_TEST_SUITE_P(SystemLanguage, FirstStartTest,
                                            FirstStartCase{"", DataLanguage::English}),
                          [](const auto& info) { return "Code_" + std::string(info.param.code); });
 
+// The locale gives the platform's code: only French of France is "fra".
+TEST(LanguageCodeTest, LocalesGiveThePlatformsThreeLetterCodes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"fr_FR", "fra"}, {"fr", "fra"},    {"fr_BE", "frb"}, {"fr_CA", "frc"}, {"fr_CH", "frs"},
+        {"fr_LU", "frl"}, {"fr_MC", "frm"}, {"fr_SN", "frz"}, {"en_US", "enu"}, {"en_GB", "eng"},
+        {"en_CA", "enc"}, {"en_IN", "enz"}, {"de_DE", "deu"}, {"de_AT", "dea"}, {"C", "eng"},
+    };
+    for (const auto& [locale, code] : cases)
+        EXPECT_EQ(shell::LanguageCodeOf(QLocale(QString::fromLatin1(locale))), code) << locale;
+}
+
 // ------------------------------------------------------------------ repairs
 
 TEST_F(SettingsTest, HalfFilledFileIsRepairedAndKeepsItsValues) {
@@ -178,20 +183,11 @@ TEST_F(SettingsTest, HalfFilledFileIsRepairedAndKeepsItsValues) {
     EXPECT_TRUE(CurrentSettings().preview);
     EXPECT_EQ(CurrentSettings().sort, 3);
     EXPECT_EQ(store::State().sort, 3);
-    EXPECT_EQ(ReadFileBytes(IniPath()), "[Options]\n"
-                                        "Language=English\n"
-                                        "Preview=Yes\n"
-                                        "Scale=No\n"
-                                        "Sort=3\n"
-                                        "Welcome=Yes\n"
-                                        "\n"
-                                        "[Software]\n"
-                                        "Lastsave=05/03/1999 09:05\n"
-                                        "Path=" +
-                                            Cwd() +
-                                            "\n"
-                                            "Release=01\n"
-                                            "Version=3\n");
+    // The keys that were there keep their lines and order; the missing ones join their section.
+    EXPECT_EQ(ReadFileBytes(IniPath()),
+              CrLf({"[Options]", "Language=English", "Sort=3", "Preview=Yes", "Welcome=Yes",
+                    "Scale=No", "[Software]", "Lastsave=05/03/1999 09:05", "Version=3",
+                    "Release=01", "Path=" + Cwd()}));
 }
 
 // ------------------------------------------------------------------ edge cases
@@ -304,6 +300,7 @@ TEST_F(SettingsTest, ConversionRunsAfterTheVocabularyOfTheLanguage) {
         upgrades.push_back(u);
         appellations = store::State().files.appellations;
         listsWritten = store::FileExists("Colour.dat") && store::State().lists.colours.count() == 3;
+        return true;
     });
 
     ReadSettings();
@@ -318,36 +315,93 @@ TEST_F(SettingsTest, ConversionRunsAfterTheVocabularyOfTheLanguage) {
     EXPECT_TRUE(upgrades.empty());
 }
 
-TEST_F(SettingsTest, DefaultUpgradeHandlerDoesNothing) {
-    shell::ResetSettings();
-    shell::SetSystemLanguageCodeForTests(QStringLiteral("fra"));
+// Until a conversion has completed, the settings keep the version of the data: a start that
+// cannot convert leaves "Version" and "Release" alone, and the next start tries again.
+TEST_F(SettingsTest, VersionIsWrittenOnlyAfterACompletedConversion) {
     std::vector<Key> keys = CurrentKeys(Cwd());
     keys[0].value = "2";
     keys[1].value = "05";
     WriteFileBytes(IniPath(), IniText(keys));
     WriteFileBytes("Vins.dat", kOldBase);
 
+    shell::SetUpgradeHandler({}); // the program's own conversion
     ReadSettings();
-
     EXPECT_EQ(ReadFileBytes("Vins.dat"), kOldBase);
+    EXPECT_EQ(Value("Software", "Version"), "2");
+    EXPECT_EQ(Value("Software", "Release"), "05");
+
+    shell::SetUpgradeHandler([this](Upgrade u) {
+        upgrades.push_back(u);
+        return false; // failed half-way
+    });
+    ReadSettings();
+    ReadSettings();
+    EXPECT_EQ(upgrades, (std::vector<Upgrade>{Upgrade::FromVersion20, Upgrade::FromVersion20}));
+    EXPECT_EQ(Value("Software", "Version"), "2");
+
+    shell::SetUpgradeHandler([](Upgrade) { return true; });
+    ReadSettings();
     EXPECT_EQ(Value("Software", "Version"), "3");
+    EXPECT_EQ(Value("Software", "Release"), "01");
 }
 
 // ------------------------------------------------------------------ single keys
 
 TEST_F(SettingsTest, WriteReachesTheFileAtOnce) {
     WriteSetting("Software", "Lastsave", "05/03/1999 09:05");
-    EXPECT_EQ(ReadFileBytes(IniPath()), "[Software]\nLastsave=05/03/1999 09:05\n");
+    EXPECT_EQ(ReadFileBytes(IniPath()), CrLf({"[Software]", "Lastsave=05/03/1999 09:05"}));
 
     WriteSetting("Options", "Language", "English UK");
     WriteSetting("Software", "Lastsave", "06/03/1999 10:15");
-    EXPECT_EQ(ReadFileBytes(IniPath()),
-              "[Options]\nLanguage=English UK\n\n[Software]\nLastsave=06/03/1999 10:15\n");
+    EXPECT_EQ(ReadFileBytes(IniPath()), CrLf({"[Software]", "Lastsave=06/03/1999 10:15",
+                                              "[Options]", "Language=English UK"}));
 
     EXPECT_EQ(Value("Software", "Lastsave"), "06/03/1999 10:15");
     EXPECT_EQ(Value("Options", "Language"), "English UK");
     EXPECT_EQ(Value("Options", "Sort"), "<missing>");
     EXPECT_EQ(ReadSetting("Software", "Lastsave-x", "None"), "None");
+}
+
+// A file written by another tool (LF lines, comments, blank lines, quoting, keys of other
+// programs) is read by its keys, and a write changes only the line of its key.
+TEST_F(SettingsTest, AFileWrittenElsewhereKeepsWhatItHolds) {
+    const std::string before = "; kept\n[Options]\nlanguage = English\nSort=\"2\"\nColours=a,b\n\n"
+                               "[Other]\nx=1\n\n[Software]\nVersion=3\nRelease=01\nPath=" +
+                               Cwd() + "\nWelcome=Yes\n";
+    WriteFileBytes(IniPath(), before);
+    WriteFileBytes("Wines.dat", kOldBase);
+
+    ReadSettings();
+
+    EXPECT_EQ(CurrentSettings().language, DataLanguage::English);
+    EXPECT_EQ(CurrentSettings().sort, 2);
+    // Welcome lies in another section: Options gets its own, with Scale and Preview.
+    EXPECT_EQ(
+        ReadFileBytes(IniPath()),
+        "; kept\n[Options]\nlanguage = English\nSort=\"2\"\nColours=a,b\nWelcome=Yes\nScale=No\n"
+        "Preview=No\n\n[Other]\nx=1\n\n[Software]\nVersion=3\nRelease=01\nPath=" +
+            Cwd() + "\nWelcome=Yes\n");
+    WriteSetting("Options", "Sort", "3");
+    EXPECT_NE(ReadFileBytes(IniPath()).find("\nColours=a,b\nWelcome=Yes\n"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(IniPath()).find("\nSort=3\n"), std::string::npos);
+}
+
+// A full disk: the write raises "disk full" and the file keeps every byte it had.
+TEST_F(SettingsTest, AFailedWriteRaisesItsKindAndKeepsTheFile) {
+    WriteFileBytes(IniPath(), IniText(CurrentKeys(Cwd())));
+    const std::string before = ReadFileBytes(IniPath());
+    for (long budget : {0L, 51L}) {
+        store::files_testing::FailWritesAfter(budget);
+        try {
+            WriteSetting("Options", "Language", "English");
+            ADD_FAILURE() << "no error with " << budget << " bytes of room";
+        } catch (const store::IoError& error) {
+            EXPECT_EQ(error.kind(), store::IoError::Kind::DiskFull);
+        }
+        store::files_testing::Reset();
+        EXPECT_EQ(ReadFileBytes(IniPath()), before);
+        EXPECT_EQ(std::distance(fs::directory_iterator(configDir), fs::directory_iterator()), 1);
+    }
 }
 
 // Directory names with blanks, commas and accents come back exactly, so an unchanged data
@@ -370,7 +424,7 @@ TEST_F(SettingsTest, PathsRoundTrip) {
     // A blank inside a value is written as it is.
     fs::current_path(dataDir + "/Ma cave");
     ReadSettings();
-    EXPECT_NE(ReadFileBytes(IniPath()).find("\nPath=" + Cwd() + "\n"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(IniPath()).find("\nPath=" + Cwd() + "\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsTest, UnwritableSettingsFileIsAnInputOutputError) {

@@ -183,6 +183,27 @@ TEST_F(RefBasesTest, DomainesOfGivesTrimmedNamesAndOwnersAsRead) {
     EXPECT_EQ(domaines[2].domaine, "Pichon");
 }
 
+// The look-up finds a section under the same right-trimmed header as the updates, so a domaine
+// added under a header cut short by hand is listed; a domaine line with a blank name is listed
+// with an empty name, a wholly blank line is not.
+TEST_F(RefBasesTest, DomainesOfFindsTheSectionTheUpdatesWrite) {
+    const std::string kShortHeader = "[Bordeaux            ][Pauillac";
+    WriteFileBytes("Domaine.dat", CrLf({kShortHeader, Dom("", "Inconnu"), "      "}));
+    AddDomaine(kBordeaux, kPauillac, PadText("Latour", 50), PadText("Pinault", 50));
+    EXPECT_EQ(ReadFileBytes("Domaine.dat"),
+              CrLf({kShortHeader, Dom("", "Inconnu"), "      ", Dom("Latour", "Pinault")}));
+
+    const auto domaines = DomainesOf(kBordeaux, kPauillac);
+    ASSERT_EQ(domaines.size(), 2u);
+    EXPECT_EQ(domaines[0].domaine, "");
+    EXPECT_EQ(domaines[0].owner, PadText("Inconnu", 50));
+    EXPECT_EQ(domaines[1].domaine, "Latour");
+    EXPECT_EQ(DomainesOf("Bordeaux", "Pauillac").size(), 2u);
+
+    EXPECT_TRUE(RemoveDomaine(kBordeaux, kPauillac, PadText("Latour", 50)));
+    EXPECT_EQ(DomainesOf(kBordeaux, kPauillac).size(), 1u);
+}
+
 TEST_F(RefBasesTest, MaturityYears) {
     struct Case {
         const char* name;

@@ -108,19 +108,27 @@ TEST_F(DialogsTest, ModalWindowIsRecordedAndWorkedByItsHandler) {
     EXPECT_EQ(modals[0].text, "QDialog");
 }
 
+// Every errno reaches the box through its one kind: a full disk is never "access denied".
 TEST_F(DialogsTest, IoErrorTextsFollowTheirKind) {
     using Kind = store::IoError::Kind;
     const struct {
         store::IoError error;
         const char* french;
+        const char* english;
     } cases[] = {
-        {store::IoError::FromErrno(ENOENT, ""), "Fichier introuvable"},
-        {store::IoError::FromErrno(ENAMETOOLONG, ""), "Nom de fichier incorrect"},
-        {store::IoError::FromErrno(EMFILE, ""), "Trop de fichiers ouverts"},
-        {store::IoError::FromErrno(EACCES, ""), "Accès au fichier refusé"},
-        {store::IoError(Kind::ReadPastEnd, 0, ""), "Lecture au-delà de la fin de fichier"},
-        {store::IoError::FromErrno(ENOSPC, ""), "Disque plein"},
-        {store::IoError::FromErrno(EIO, ""), "Erreur E/S 5"},
+        {store::IoError::FromErrno(ENOENT, ""), "Fichier introuvable", "File not found"},
+        {store::IoError::FromErrno(ENAMETOOLONG, ""), "Nom de fichier incorrect",
+         "Invalid file name"},
+        {store::IoError::FromErrno(EMFILE, ""), "Trop de fichiers ouverts", "Too many open files"},
+        {store::IoError::FromErrno(ENFILE, ""), "Trop de fichiers ouverts", "Too many open files"},
+        {store::IoError::FromErrno(EACCES, ""), "Accès au fichier refusé", "File access denied"},
+        {store::IoError::FromErrno(EPERM, ""), "Accès au fichier refusé", "File access denied"},
+        {store::IoError::FromErrno(EROFS, ""), "Accès au fichier refusé", "File access denied"},
+        {store::IoError(Kind::ReadPastEnd, 0, ""), "Lecture au-delà de la fin de fichier",
+         "Read beyond end of file"},
+        {store::IoError::FromErrno(ENOSPC, ""), "Disque plein", "Disk full"},
+        {store::IoError::FromErrno(EDQUOT, ""), "Disque plein", "Disk full"},
+        {store::IoError::FromErrno(EIO, ""), "Erreur E/S 5", "I/O error 5"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ui::IoErrorText(c.error), QString::fromUtf8(c.french));
@@ -129,6 +137,8 @@ TEST_F(DialogsTest, IoErrorTextsFollowTheirKind) {
     EXPECT_EQ(ui::IoErrorText(full), "Disque plein\n\nFichier : Cave.dat");
     loadEnglish();
     EXPECT_EQ(ui::IoErrorText(full), "Disk full\n\nFile: Cave.dat");
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::IoErrorText(c.error), QString::fromUtf8(c.english));
 }
 
 // An input/output error abandons the command that raised it; the event loop shows it and goes on.
