@@ -20,7 +20,7 @@ constexpr double kIndent = 6;
 constexpr double kNameWidth = 95;
 constexpr double kNumberWidth = 28;
 constexpr double kNumberRight[3] = {125, 150, 180};
-constexpr double kChartHeight = 120;
+constexpr double kChartHeight = 100;
 
 QRectF NumberCell(int column, double y) {
     return {kNumberRight[column] - kNumberWidth, y, kNumberWidth, kLine};
@@ -48,7 +48,9 @@ ui::ReportBand PageHeader() {
 
 ui::ReportBand LineBand(const Row& row) {
     const bool group = row.kind == Row::Kind::Group;
-    ui::ReportBand band(ui::BandKind::Detail, kLine + (group ? 1.5 : 0.5));
+    // A group line is a group band, so that it never stands alone at the foot of a page.
+    ui::ReportBand band(group ? ui::BandKind::Group : ui::BandKind::Detail,
+                        kLine + (group ? 1.5 : 0.5), group ? 1 : 0);
     const double y = group ? 1.5 : 0.25;
     const double x = group ? 0 : kIndent;
     const ui::ReportFont font{10, group};
