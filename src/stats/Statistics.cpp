@@ -1,6 +1,8 @@
 #include "stats/Statistics.h"
 
 #include <charconv>
+#include <functional>
+#include <string_view>
 #include <unordered_map>
 
 #include "store/Files.h"
@@ -16,16 +18,29 @@ std::string RightAligned(std::string text, std::size_t width) {
     return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
+// Looked up by a view of the wine's field, without copying it, once per wine.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+        return std::hash<std::string_view>()(text);
+    }
+};
+
 // Right-trimmed entry text to its index; a later equal entry overwrites an earlier one, so
 // it is the one that gets the wine.
-using EntryIndex = std::unordered_map<std::string, int>;
+using EntryIndex = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
+
+std::string_view RightTrimmed(std::string_view text) {
+    const std::size_t end = text.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+}
 
 void AddEntries(EntryIndex& index, const std::vector<std::string>& entries, int first = 0) {
     for (std::size_t i = 0; i < entries.size(); ++i)
         index[store::RightTrim(entries[i])] = first + static_cast<int>(i);
 }
 
-int Find(const EntryIndex& index, const std::string& key) {
+int Find(const EntryIndex& index, std::string_view key) {
     const auto found = index.find(key);
     return found == index.end() ? -1 : found->second;
 }
@@ -106,8 +121,8 @@ void Accumulator::add(const store::CellarWine& wine) {
     const bool priced = store::ParsePrice(store::Trim(wine.price), price);
 
     Data& d = *data_;
-    const std::string colourKey = store::RightTrim(wine.colour);
-    const std::string regionKey = store::RightTrim(wine.region);
+    const std::string_view colourKey = RightTrimmed(wine.colour);
+    const std::string_view regionKey = RightTrimmed(wine.region);
     const int colour = Find(d.colourIndex, colourKey);
     const int group = Find(d.regionGroupIndex, regionKey);
     const std::size_t colours = d.colourNames.size();
