@@ -18,6 +18,7 @@
 
 #include "stats/StatChart.h"
 #include "stats/StatReport.h"
+#include "store/State.h"
 #include "ui/BusyCursor.h"
 #include "ui/Cp1252.h"
 #include "ui/Help.h"
@@ -172,6 +173,7 @@ void TStatForm::retranslateUi() {
     ui::PieChart chart = Fromage->chart();
     chart.title = stats::ChartTitle(view());
     Fromage->setChart(std::move(chart));
+    fitColumns();
 }
 
 void TStatForm::changeEvent(QEvent* event) {
@@ -188,12 +190,21 @@ void TStatForm::Compute() {
     }
     model_->setRows(statistics.rows, v);
     Fromage->setChart(stats::StatChart(statistics, v));
+}
+
+void TStatForm::fitColumns() {
     ui::SetDesignWidths(Liste_stat, kDesignWidths);
-    // A long region name with its indent keeps its whole text.
+    // Wide enough for every name either view can show, so that the list keeps its width when
+    // the view changes.
+    const store::Vocabulary& lists = store::State().lists;
+    std::vector<std::string> names = lists.colours.entries;
+    names.insert(names.end(), lists.regions.entries.begin(), lists.regions.entries.end());
+    names.push_back(lists.regions.fixedEntry);
     const QFontMetrics metrics = Liste_stat->fontMetrics();
     int widest = Liste_stat->columnWidth(0);
-    for (const stats::Row& row : statistics.rows)
-        widest = std::max(widest, metrics.horizontalAdvance(ui::ToQString(row.name)) + 12);
+    for (const std::string& name : names)
+        widest = std::max(
+            widest, metrics.horizontalAdvance(QStringLiteral("   ") + ui::ShownField(name)) + 12);
     Liste_stat->setColumnWidth(0, widest);
     int total = Liste_stat->frameWidth() * 2 + Liste_stat->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < 4; ++column)

@@ -36,6 +36,7 @@ protected:
 
 private:
     void retranslateUi();
+    void fitColumns();
 
     QGroupBox* Select_type;
     QButtonGroup* types_;
