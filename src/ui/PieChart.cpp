@@ -20,7 +20,7 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kElevation = 45 * kPi / 180;
 constexpr double kCamera = 4.5;    // distance of the eye, in radii of the pie
 constexpr double kThickness = 0.2; // of the pie, in radii
-constexpr double kFirstAngle = 90; // degrees; slices follow clockwise from the back
+constexpr double kFirstAngle = 0; // degrees; slices follow clockwise from the right
 constexpr double kMinimumPoints = 5;
 
 struct Projection {
