@@ -49,8 +49,8 @@ struct Statistics {
 // The miscellaneous slice of the region view, the same in both languages.
 inline constexpr const char* kMiscellaneous = "Divers";
 
-// Sums wines one at a time against the vocabulary lists given at construction, so the tests
-// and the benchmark can feed it without a file.
+// Sums wines one at a time against the vocabulary lists given at construction, so that a
+// test can feed it without a file.
 class Accumulator {
 public:
     Accumulator(const store::VocabularyList& colours, const store::VocabularyList& regions);

@@ -16,7 +16,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 // Seen from 45 degrees above the table (elevation 315), turned by nothing (rotation 360),
-// with a camera close enough to show the perspective.
+// with the eye close enough for the far side to look smaller.
 constexpr double kElevation = 45 * kPi / 180;
 constexpr double kCamera = 4.5;    // distance of the eye, in radii of the pie
 constexpr double kThickness = 0.2; // of the pie, in radii
