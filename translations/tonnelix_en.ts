@@ -1816,4 +1816,102 @@
         <translation>Show only the appellations of the region</translation>
     </message>
 </context>
+<context>
+    <name>TStatForm</name>
+    <message>
+        <source>Statistiques sur le contenu de la cave</source>
+        <translation>Statistics of the cellar</translation>
+    </message>
+    <message>
+        <source>Par &amp;Couleur</source>
+        <translation>By &amp;Colour</translation>
+    </message>
+    <message>
+        <source>Par &amp;Région</source>
+        <translation>By Cou&amp;ntry</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Type de statistiques</source>
+        <translation>Kind of statistics</translation>
+    </message>
+    <message>
+        <source>Statistiques</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Imprime les statistiques</source>
+        <translation>Prints the statistics</translation>
+    </message>
+    <message>
+        <source>Retour à l&apos;écran principal</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Statistiques par couleur</source>
+        <translation>Statistics per colour</translation>
+    </message>
+    <message>
+        <source>Statistiques par région</source>
+        <translation>Statistics per country</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Bts</source>
+        <translation>Btls</translation>
+    </message>
+    <message>
+        <source>Vins</source>
+        <translation>Wines</translation>
+    </message>
+    <message>
+        <source>Montant</source>
+        <translation>Amount</translation>
+    </message>
+</context>
+<context>
+    <name>TReport_stat</name>
+    <message>
+        <source>Statistiques Livre de Cave</source>
+        <translation>Cellar Book Statistics</translation>
+    </message>
+    <message>
+        <source>Bouteilles</source>
+        <translation>Bottles</translation>
+    </message>
+    <message>
+        <source>Vins</source>
+        <translation>Wines</translation>
+    </message>
+    <message>
+        <source>Valeur</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Total :</source>
+        <translation>Total:</translation>
+    </message>
+</context>
 </TS>

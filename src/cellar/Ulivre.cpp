@@ -21,6 +21,7 @@
 #include "cellar/Unouveau.h"
 #include "cellar/Usortie.h"
 #include "cellar/Uzoom.h"
+#include "stats/Ustat.h"
 #include "store/Records.h"
 #include "store/State.h"
 #include "store/Text.h"
@@ -305,5 +306,7 @@ void TLivre::BitBtn4Click() {
 
 void TLivre::BitBtn7Click() {
     cellar::State().selectedRow = selectedRow();
+    TStatForm form(this);
+    ui::ExecModal(form);
     reselect();
 }

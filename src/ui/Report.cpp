@@ -91,6 +91,9 @@ void PaintPage(QPainter& painter, const ReportPage& page, double pixelsPerMm) {
                 painter.setBrush(Qt::NoBrush);
                 painter.drawRect(rect);
                 break;
+            case ReportItem::Kind::Pie:
+                if (item.chart) PaintPieChart(painter, *item.chart, rect, FontOf(item.font));
+                break;
             }
         }
     }
@@ -170,6 +173,16 @@ ReportBand& ReportBand::frame(const QRectF& rect) {
     ReportItem item;
     item.kind = ReportItem::Kind::Frame;
     item.rect = rect;
+    items.push_back(std::move(item));
+    return *this;
+}
+
+ReportBand& ReportBand::pieChart(const QRectF& rect, PieChart chart, ReportFont font) {
+    ReportItem item;
+    item.kind = ReportItem::Kind::Pie;
+    item.rect = rect;
+    item.font = font;
+    item.chart = std::make_shared<const PieChart>(std::move(chart));
     items.push_back(std::move(item));
     return *this;
 }

@@ -11,10 +11,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "ui/Icons.h"
+#include "ui/PieChart.h"
 
 class QPrinter;
 
@@ -35,13 +37,14 @@ struct ReportFont {
 };
 
 struct ReportItem {
-    enum class Kind { Text, Rule, Picture, DashedCircle, Frame };
+    enum class Kind { Text, Rule, Picture, DashedCircle, Frame, Pie };
     Kind kind = Kind::Text;
     QRectF rect; // millimetres from the band's top left corner; a rule is its top edge
     QString text;
     ReportFont font;
     int flags = Qt::AlignLeft | Qt::AlignVCenter;
     Picture picture = Picture::Emblem;
+    std::shared_ptr<const PieChart> chart; // of a pie, shared by the copies of the band
 };
 
 class ReportBand {
@@ -58,6 +61,8 @@ public:
     ReportBand& picture(const QRectF& rect, Picture picture);
     ReportBand& dashedCircle(const QRectF& rect);
     ReportBand& frame(const QRectF& rect);
+    // The same chart the window shows, its labels in the given font.
+    ReportBand& pieChart(const QRectF& rect, PieChart chart, ReportFont font = {});
 
     // The texts of the band in the order they were added.
     QStringList texts() const;
