@@ -28,9 +28,9 @@ ui::ReportBand PageHeader(const QString& dish) {
 
 ui::ReportBand DetailBand(const PairedWine& wine) {
     ui::ReportBand band(ui::BandKind::Detail, 2 * kLine + 2);
-    band.text({2, 0.5, 34, kLine}, ui::ToQString(wine.colour), {10, true});
-    band.text({38, 0.5, 52, kLine}, ui::ToQString(wine.region), {10, true});
-    band.text({92, 0.5, ui::kReportWidth - 92, kLine}, ui::ToQString(wine.appellation), {10, true});
+    band.text({2, 0.5, 34, kLine}, ui::ToQString(wine.colour));
+    band.text({38, 0.5, 52, kLine}, ui::ToQString(wine.region));
+    band.text({92, 0.5, ui::kReportWidth - 92, kLine}, ui::ToQString(wine.appellation));
     band.text({8, 0.5 + kLine, ui::kReportWidth - 8, kLine}, ui::ToQString(wine.temperature),
               {10, false, true});
     return band;

@@ -89,9 +89,7 @@ TChoixplat::TChoixplat(QWidget* parent) : QDialog(parent) {
     BitBtn2 = ui::PictureButton(this, "BitBtn2", ui::Picture::Printer);
     BitBtn2->setDefault(true);
     BitBtn1 = ui::PictureButton(this, "BitBtn1", ui::Picture::Ok);
-    BitBtn1->setAutoDefault(false);
     BitBtn3 = ui::PictureButton(this, "BitBtn3", ui::Picture::Help);
-    BitBtn3->setAutoDefault(false);
 
     auto* dishSide = new QVBoxLayout;
     dishSide->addWidget(dishesLabel_);
@@ -143,7 +141,10 @@ TChoixplat::TChoixplat(QWidget* parent) : QDialog(parent) {
         liste_vins->setColumnWidth(c, std::max(design, heading + 16));
         total += liste_vins->columnWidth(c);
     }
-    liste_vins->setMinimumSize(total + 24, liste_vins->fontMetrics().height() * 14);
+    // Room for a long region and appellation beside the colour.
+    liste_vins->setMinimumSize(
+        std::max(total + 24, liste_vins->fontMetrics().averageCharWidth() * 66),
+        liste_vins->fontMetrics().height() * 18);
     Liste_plats->setMinimumWidth(Liste_plats->fontMetrics().averageCharWidth() * 32);
 
     {
@@ -253,10 +254,16 @@ void TChoixplat::Liste_platsClick() {
         items << item;
     }
     liste_vins->addTopLevelItems(items);
+    // Colours and regions are read whole; the appellation takes what is left.
+    for (int c = 0; c < 2; ++c) {
+        const int before = liste_vins->columnWidth(c);
+        liste_vins->resizeColumnToContents(c);
+        liste_vins->setColumnWidth(c, std::max(before, liste_vins->columnWidth(c) + 8));
+    }
     temperature->setText(ui::ToQString(answer.wines.front().temperature));
     // The row selected is the wine whose temperature is shown.
     liste_vins->setCurrentItem(first);
-    liste_vins->scrollToItem(first);
+    liste_vins->scrollToItem(first, QAbstractItemView::PositionAtCenter);
 }
 
 void TChoixplat::liste_vinsClick() {

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -71,11 +72,9 @@ TChoixvin::TChoixvin(QWidget* parent) : QDialog(parent) {
     ui::KeepSelectionVisible(liste_vins);
 
     BitBtn2 = ui::PictureButton(this, "BitBtn2", ui::Picture::Glass);
-    BitBtn2->setAutoDefault(false);
     BitBtn1 = ui::PictureButton(this, "BitBtn1", ui::Picture::Ok);
     BitBtn1->setDefault(true);
     BitBtn8 = ui::PictureButton(this, "BitBtn8", ui::Picture::Help);
-    BitBtn8->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn2);
     buttons->addStretch(1);
@@ -94,8 +93,8 @@ TChoixvin::TChoixvin(QWidget* parent) : QDialog(parent) {
     connect(Liste_coul, &QComboBox::currentIndexChanged, this, &TChoixvin::Filtre);
     connect(allWines_, &QRadioButton::clicked, this, &TChoixvin::select_caveClick);
     connect(cellarWines_, &QRadioButton::clicked, this, &TChoixvin::select_caveClick);
-    // A double click, or Enter on a row, opens its characteristics.
-    connect(liste_vins, &QTreeWidget::itemActivated, this, &TChoixvin::BitBtn2Click);
+    connect(liste_vins, &QTreeWidget::itemDoubleClicked, this, &TChoixvin::BitBtn2Click);
+    liste_vins->installEventFilter(this);
     connect(BitBtn2, &QPushButton::clicked, this, &TChoixvin::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn8, &QPushButton::clicked, this, [] { ui::ShowHelpTopic(kHelpTopic); });
@@ -111,7 +110,7 @@ TChoixvin::TChoixvin(QWidget* parent) : QDialog(parent) {
         liste_vins->setColumnWidth(c, std::max(design, heading + 16));
         total += liste_vins->columnWidth(c);
     }
-    liste_vins->setMinimumSize(total + 24, liste_vins->fontMetrics().height() * 18);
+    liste_vins->setMinimumSize(total + 24, liste_vins->fontMetrics().height() * 22);
 
     {
         const QSignalBlocker block(Liste_coul);
@@ -124,6 +123,15 @@ TChoixvin::TChoixvin(QWidget* parent) : QDialog(parent) {
         ui::BusyCursor busy;
         keys_ = advice::BuildAppellationKeys();
     }
+    // Appellations are read whole, whatever the filter shows.
+    const int designed = liste_vins->columnWidth(0);
+    int widest = designed;
+    const QFontMetrics metrics = liste_vins->fontMetrics();
+    for (const std::string& key : keys_)
+        widest =
+            std::max(widest, metrics.horizontalAdvance(ui::ShownField(key.substr(30, 30))) + 16);
+    liste_vins->setColumnWidth(0, widest);
+    liste_vins->setMinimumWidth(liste_vins->minimumWidth() + widest - designed);
     Filtre();
     ui::FitWindowToScreen(this);
 }
@@ -150,6 +158,18 @@ void TChoixvin::retranslateUi() {
     };
     for (const auto& h : hints)
         ui::SetHint(h.widget, h.hint);
+}
+
+bool TChoixvin::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a row opens its characteristics rather than closing the window.
+    if (watched == liste_vins && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            BitBtn2Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TChoixvin::changeEvent(QEvent* event) {

@@ -172,6 +172,12 @@ TEST_F(ChoixvinTest, CharacteristicsOfTheSelectedRowAndItsSheet) {
     ASSERT_EQ(capture.outputs().size(), 1u);
     EXPECT_EQ(capture.outputs()[0].pages[0].bandsOf(ui::BandKind::Detail).front()->texts(),
               (QStringList{"Plats", ":", "Gibier"}));
+
+    // Enter on a row opens it too, and leaves the window open.
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(recorder->boxesOf(ui::testing::BoxKind::Modal).size(), 3u);
+    EXPECT_TRUE(form.isVisible());
 }
 
 TEST_F(ChoixvinTest, DesignWidthsScaledAndEnglishTexts) {
