@@ -1914,4 +1914,197 @@
         <translation>Total:</translation>
     </message>
 </context>
+<context>
+    <name>TChoixvin</name>
+    <message>
+        <source>Choisir un vin...</source>
+        <translation>Choose a wine...</translation>
+    </message>
+    <message>
+        <source>Couleur :</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Tous les vins</source>
+        <translation>All wines</translation>
+    </message>
+    <message>
+        <source>Les vins de la cave</source>
+        <translation>Wines in the cellar</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>&amp;Caractéristiques</source>
+        <translation>&amp;Characteristics</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Filtre sur l&apos;affichage des vins</source>
+        <translation>Which wines to show</translation>
+    </message>
+    <message>
+        <source>Liste des appellations</source>
+        <translation>Appellations</translation>
+    </message>
+    <message>
+        <source>Caractéristiques d&apos;une appellation</source>
+        <translation>Characteristics of an appellation</translation>
+    </message>
+    <message>
+        <source>Retour à l&apos;écran principal</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Aucun vin n&apos;est sélectionné</source>
+        <translation>No wine is selected</translation>
+    </message>
+</context>
+<context>
+    <name>TChoixplat</name>
+    <message>
+        <source>Mariage Mets / Vins</source>
+        <translation>Food and wine pairing</translation>
+    </message>
+    <message>
+        <source>Entrées</source>
+        <translation>Starters</translation>
+    </message>
+    <message>
+        <source>Plats</source>
+        <translation>Main courses</translation>
+    </message>
+    <message>
+        <source>Fromages</source>
+        <translation>Cheeses</translation>
+    </message>
+    <message>
+        <source>Desserts</source>
+        <translation>Desserts</translation>
+    </message>
+    <message>
+        <source>Sélectionne les entrées</source>
+        <translation>Shows the starters</translation>
+    </message>
+    <message>
+        <source>Sélectionne les plats de résistance</source>
+        <translation>Shows the main courses</translation>
+    </message>
+    <message>
+        <source>Sélectionne les fromages</source>
+        <translation>Shows the cheeses</translation>
+    </message>
+    <message>
+        <source>Sélectionne les desserts</source>
+        <translation>Shows the desserts</translation>
+    </message>
+    <message>
+        <source>Plats :</source>
+        <translation>Dishes:</translation>
+    </message>
+    <message>
+        <source>Vins :</source>
+        <translation>Wines:</translation>
+    </message>
+    <message>
+        <source>Température :</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>Tous les vins</source>
+        <translation>All wines</translation>
+    </message>
+    <message>
+        <source>Les vins de la cave</source>
+        <translation>Wines in the cellar</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Liste des mets</source>
+        <translation>Dishes</translation>
+    </message>
+    <message>
+        <source>Liste des vins</source>
+        <translation>Wines</translation>
+    </message>
+    <message>
+        <source>Température de service</source>
+        <translation>Serving temperature</translation>
+    </message>
+    <message>
+        <source>Filtre sur l&apos;affichage des vins</source>
+        <translation>Which wines to show</translation>
+    </message>
+    <message>
+        <source>Imprime la sélection</source>
+        <translation>Prints the selection</translation>
+    </message>
+    <message>
+        <source>Retour à l&apos;écran principal</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Aucun plat n&apos;est sélectionné</source>
+        <translation>No dish is selected</translation>
+    </message>
+</context>
+<context>
+    <name>TChoixp_report</name>
+    <message>
+        <source>Association Mets/Vins</source>
+        <translation>Food and wine pairing</translation>
+    </message>
+    <message>
+        <source>Plat :</source>
+        <translation>Dish:</translation>
+    </message>
+</context>
 </TS>

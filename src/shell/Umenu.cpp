@@ -1,5 +1,7 @@
 #include "shell/Umenu.h"
 
+#include "advice/UChoixp.h"
+#include "advice/Uchoixv.h"
 #include "cellar/Ulivre.h"
 #include "history/Uconso.h"
 
@@ -127,11 +129,19 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* about = addItem(help, "Apropos1", QT_TRANSLATE_NOOP("TMenu", "à &propos de..."),
                              QT_TRANSLATE_NOOP("TMenu", "A propos de Tonnelix..."));
 
-    for (QAction* item : {open, drunk, quit, contents, helpSearch, about})
+    for (QAction* item : {open, chooseWine, dishes, drunk, quit, contents, helpSearch, about})
         item->setEnabled(true);
     connect(open, &QAction::triggered, this, [this] {
         TLivre livre(this);
         ui::ExecModal(livre);
+    });
+    connect(chooseWine, &QAction::triggered, this, [this] {
+        TChoixvin choixvin(this);
+        ui::ExecModal(choixvin);
+    });
+    connect(dishes, &QAction::triggered, this, [this] {
+        TChoixplat choixplat(this);
+        ui::ExecModal(choixplat);
     });
     connect(drunk, &QAction::triggered, this, [this] {
         TConsovin consovin(this);

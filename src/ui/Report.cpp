@@ -36,6 +36,7 @@ QFont FontOf(const ReportFont& face) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(face.points);
     font.setBold(face.bold);
+    font.setItalic(face.italic);
     return font;
 }
 

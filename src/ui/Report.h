@@ -34,6 +34,7 @@ enum class BandKind { PageHeader, Group, Detail, Summary, PageFooter };
 struct ReportFont {
     double points = 10;
     bool bold = false;
+    bool italic = false;
 };
 
 struct ReportItem {
