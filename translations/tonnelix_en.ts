@@ -1478,51 +1478,51 @@
     <name>TZoomConsoForm</name>
     <message>
         <source>&amp;Couleur :</source>
-        <translation>R&amp;emarks:</translation>
+        <translation>Co&amp;lour:</translation>
     </message>
     <message>
         <source>Ré&amp;gion :</source>
-        <translation>P&amp;rice:</translation>
-    </message>
-    <message>
-        <source>Millé&amp;sime :</source>
-        <translation>&amp;Guests:</translation>
-    </message>
-    <message>
-        <source>A&amp;ppellation :</source>
-        <translation>Da&amp;te drunk:</translation>
-    </message>
-    <message>
-        <source>Domaine ou C&amp;hâteau :</source>
-        <translation>Place o&amp;f purchase:</translation>
-    </message>
-    <message>
-        <source>P&amp;ropriétaire :</source>
-        <translation>R&amp;ating:</translation>
-    </message>
-    <message>
-        <source>Remar&amp;ques :</source>
         <translation>Reg&amp;ion:</translation>
     </message>
     <message>
-        <source>Apprécia&amp;tion :</source>
+        <source>Millé&amp;sime :</source>
         <translation>&amp;Vintage:</translation>
     </message>
     <message>
-        <source>&amp;Bouteille :</source>
-        <translation>Co&amp;mments:</translation>
-    </message>
-    <message>
-        <source>Pri&amp;x :</source>
-        <translation>O&amp;wner:</translation>
-    </message>
-    <message>
-        <source>&amp;Lieu d&apos;achat :</source>
+        <source>A&amp;ppellation :</source>
         <translation>A&amp;ppellation:</translation>
     </message>
     <message>
+        <source>Domaine ou C&amp;hâteau :</source>
+        <translation>E&amp;state or château:</translation>
+    </message>
+    <message>
+        <source>P&amp;ropriétaire :</source>
+        <translation>O&amp;wner:</translation>
+    </message>
+    <message>
+        <source>Remar&amp;ques :</source>
+        <translation>R&amp;emarks:</translation>
+    </message>
+    <message>
+        <source>Apprécia&amp;tion :</source>
+        <translation>R&amp;ating:</translation>
+    </message>
+    <message>
+        <source>&amp;Bouteille :</source>
+        <translation>&amp;Bottle:</translation>
+    </message>
+    <message>
+        <source>Pri&amp;x :</source>
+        <translation>P&amp;rice:</translation>
+    </message>
+    <message>
+        <source>&amp;Lieu d&apos;achat :</source>
+        <translation>Place o&amp;f purchase:</translation>
+    </message>
+    <message>
         <source>&amp;Date d&apos;achat :</source>
-        <translation>&amp;Cancel</translation>
+        <translation>P&amp;urchase date:</translation>
     </message>
     <message>
         <source>Q&amp;uantité consommée :</source>
@@ -1530,15 +1530,15 @@
     </message>
     <message>
         <source>Dat&amp;e consommation :</source>
-        <translation>E&amp;state or château:</translation>
+        <translation>Da&amp;te drunk:</translation>
     </message>
     <message>
         <source>Co&amp;mmentaires :</source>
-        <translation>P&amp;urchase date:</translation>
+        <translation>Co&amp;mments:</translation>
     </message>
     <message>
         <source>&amp;Invités :</source>
-        <translation>&amp;Bottle:</translation>
+        <translation>&amp;Guests:</translation>
     </message>
     <message>
         <source>Couleur</source>
@@ -1622,7 +1622,7 @@
     </message>
     <message>
         <source>A&amp;nnuler</source>
-        <translation>Co&amp;lour:</translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
@@ -1669,51 +1669,51 @@
     <name>TRestoForm</name>
     <message>
         <source>&amp;Couleur :</source>
-        <translation>R&amp;emarks:</translation>
+        <translation>Co&amp;lour:</translation>
     </message>
     <message>
         <source>Ré&amp;gion :</source>
-        <translation>P&amp;rice:</translation>
-    </message>
-    <message>
-        <source>Millé&amp;sime :</source>
-        <translation>&amp;Guests:</translation>
-    </message>
-    <message>
-        <source>A&amp;ppellation :</source>
-        <translation>Da&amp;te drunk:</translation>
-    </message>
-    <message>
-        <source>Domaine ou C&amp;hâteau :</source>
-        <translation>Place o&amp;f purchase:</translation>
-    </message>
-    <message>
-        <source>P&amp;ropriétaire :</source>
-        <translation>R&amp;ating:</translation>
-    </message>
-    <message>
-        <source>Remar&amp;ques :</source>
         <translation>Reg&amp;ion:</translation>
     </message>
     <message>
-        <source>Apprécia&amp;tion :</source>
+        <source>Millé&amp;sime :</source>
         <translation>&amp;Vintage:</translation>
     </message>
     <message>
-        <source>&amp;Bouteille :</source>
-        <translation>Co&amp;mments:</translation>
-    </message>
-    <message>
-        <source>Pri&amp;x :</source>
-        <translation>O&amp;wner:</translation>
-    </message>
-    <message>
-        <source>&amp;Lieu d&apos;achat :</source>
+        <source>A&amp;ppellation :</source>
         <translation>A&amp;ppellation:</translation>
     </message>
     <message>
+        <source>Domaine ou C&amp;hâteau :</source>
+        <translation>E&amp;state or château:</translation>
+    </message>
+    <message>
+        <source>P&amp;ropriétaire :</source>
+        <translation>O&amp;wner:</translation>
+    </message>
+    <message>
+        <source>Remar&amp;ques :</source>
+        <translation>R&amp;emarks:</translation>
+    </message>
+    <message>
+        <source>Apprécia&amp;tion :</source>
+        <translation>R&amp;ating:</translation>
+    </message>
+    <message>
+        <source>&amp;Bouteille :</source>
+        <translation>&amp;Bottle:</translation>
+    </message>
+    <message>
+        <source>Pri&amp;x :</source>
+        <translation>P&amp;rice:</translation>
+    </message>
+    <message>
+        <source>&amp;Lieu d&apos;achat :</source>
+        <translation>Place o&amp;f purchase:</translation>
+    </message>
+    <message>
         <source>&amp;Date d&apos;achat :</source>
-        <translation>&amp;Cancel</translation>
+        <translation>P&amp;urchase date:</translation>
     </message>
     <message>
         <source>Q&amp;uantité consommée :</source>
@@ -1721,15 +1721,15 @@
     </message>
     <message>
         <source>Dat&amp;e consommation :</source>
-        <translation>E&amp;state or château:</translation>
+        <translation>Da&amp;te drunk:</translation>
     </message>
     <message>
         <source>Co&amp;mmentaires :</source>
-        <translation>P&amp;urchase date:</translation>
+        <translation>Co&amp;mments:</translation>
     </message>
     <message>
         <source>&amp;Invités :</source>
-        <translation>&amp;Bottle:</translation>
+        <translation>&amp;Guests:</translation>
     </message>
     <message>
         <source>Couleur</source>
@@ -1813,7 +1813,7 @@
     </message>
     <message>
         <source>A&amp;nnuler</source>
-        <translation>Co&amp;lour:</translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
@@ -1824,8 +1824,8 @@
         <translation>Wine drunk elsewhere</translation>
     </message>
     <message>
-        <source>Afficher seulement les appellations de la région</source>
-        <translation>Show only the appellations of the region</translation>
+        <source>A&amp;fficher seulement les appellations de la région</source>
+        <translation>Show onl&amp;y the appellations of the region</translation>
     </message>
 </context>
 <context>

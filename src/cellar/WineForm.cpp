@@ -93,7 +93,7 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     grid_ = new QGridLayout;
     int row = 0;
     grid_->addWidget(label(Liste_domaine, QT_TRANSLATE_NOOP("TNewForm", "Domaine ou C&hâteau :")), row, 0);
-    grid_->addWidget(Liste_domaine, row++, 1, 1, 5);
+    grid_->addWidget(Liste_domaine, row++, 1, 1, 6);
 
     auto* identity = new QFrame(this);
     identity->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -110,12 +110,12 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     identityGrid->addWidget(millesime, 1, 5);
     identityGrid->setColumnStretch(1, 1);
     identityGrid->setColumnStretch(3, 1);
-    grid_->addWidget(identity, row++, 0, 1, 6);
+    grid_->addWidget(identity, row++, 0, 1, 7);
 
     grid_->addWidget(label(Prop, QT_TRANSLATE_NOOP("TNewForm", "Propr&iétaire :")), row, 0);
-    grid_->addWidget(Prop, row++, 1, 1, 5);
+    grid_->addWidget(Prop, row++, 1, 1, 6);
     grid_->addWidget(label(Remarques, QT_TRANSLATE_NOOP("TNewForm", "Rem&arques :")), row, 0);
-    grid_->addWidget(Remarques, row++, 1, 1, 5);
+    grid_->addWidget(Remarques, row++, 1, 1, 6);
     grid_->addWidget(label(Appreciation, QT_TRANSLATE_NOOP("TNewForm", "Appréciatio&n :")), row, 0);
     grid_->addWidget(Appreciation, row, 1);
     grid_->addWidget(label(Emplacement, QT_TRANSLATE_NOOP("TNewForm", "Emp&lacement :")), row, 2);
@@ -129,14 +129,14 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     grid_->addWidget(label(apogee, QT_TRANSLATE_NOOP("TNewForm", "Année d'apo&gée :")), row, 4);
     grid_->addWidget(apogee, row++, 5);
     grid_->addWidget(label(Lieu, QT_TRANSLATE_NOOP("TNewForm", "Lie&u d'achat :")), row, 0);
-    grid_->addWidget(Lieu, row++, 1, 1, 5);
+    grid_->addWidget(Lieu, row++, 1, 1, 6);
     if (garde != nullptr) {
         grid_->addWidget(label(garde, QT_TRANSLATE_NOOP("TNewForm", "Garde :")), row, 0);
-        grid_->addWidget(garde, row++, 1, 1, 5);
+        grid_->addWidget(garde, row++, 1, 1, 6);
     }
-    grid_->setColumnStretch(1, 1);
-    grid_->setColumnStretch(3, 1);
-    grid_->setColumnStretch(5, 1);
+    // Short boxes keep their width and line up in their columns; the room left goes to the end.
+    grid_->setColumnStretch(6, 1);
+    ui::FitToChars(Emplacement, 10);
 
     buttonRow_ = new QHBoxLayout;
     buttonRow_->addWidget(select_touteappel);

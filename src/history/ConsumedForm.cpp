@@ -102,9 +102,9 @@ ConsumedForm::ConsumedForm(const char* context, QWidget* parent)
     auto* about = new QGridLayout;
     int row = 0;
     about->addWidget(label(Prop, QT_TR_NOOP("P&ropriétaire :")), row, 0);
-    about->addWidget(Prop, row++, 1, 1, 5);
+    about->addWidget(Prop, row++, 1, 1, 6);
     about->addWidget(label(Rem_vin, QT_TR_NOOP("Remar&ques :")), row, 0);
-    about->addWidget(Rem_vin, row++, 1, 1, 5);
+    about->addWidget(Rem_vin, row++, 1, 1, 6);
     about->addWidget(label(Appreciation, QT_TR_NOOP("Apprécia&tion :")), row, 0);
     about->addWidget(Appreciation, row, 1);
     about->addWidget(label(formatb, QT_TR_NOOP("&Bouteille :")), row, 2);
@@ -115,8 +115,8 @@ ConsumedForm::ConsumedForm(const char* context, QWidget* parent)
     about->addWidget(lieu, row, 1, 1, 3);
     about->addWidget(label(dateachat, QT_TR_NOOP("&Date d'achat :")), row, 4);
     about->addWidget(dateachat, row++, 5);
-    about->setColumnStretch(1, 1);
-    about->setColumnStretch(3, 1);
+    // The price and purchase date stand beside what they belong with, not at the far edge.
+    about->setColumnStretch(6, 1);
 
     // The drinking.
     auto* drinking = new QFrame(this);
