@@ -16,8 +16,11 @@ QChar BaseLetter(QChar c) {
     return decomposed.isEmpty() ? c : decomposed.front().toUpper();
 }
 
-bool IsAccented(QChar c) {
-    return QString(c).normalized(QString::NormalizationForm_D).size() > 1;
+void CloseOpenList() {
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->hide();
+        if (QApplication::activePopupWidget() == popup) break;
+    }
 }
 
 // The raw mnemonic character of a caption: the one after a single "&".
@@ -37,12 +40,14 @@ bool Reachable(const QWidget* widget, const QWidget* window) {
     return widget->isEnabled() && widget->isVisibleTo(window);
 }
 
-// Mnemonics on accented letters are missed by the plain letter the keyboard sends.
-bool ActivateAccentedMnemonic(QWidget* window, QChar letter) {
+// Reached here, an Alt+letter found no shortcut: either its mnemonic stands on an accented
+// letter, which the plain letter the keyboard sends misses, or an open list (a completer's) passed
+// the key on to its box, bypassing the shortcuts.
+bool ActivateMnemonic(QWidget* window, QChar letter) {
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         const QChar c = MnemonicChar(button->text());
-        if (c.isNull() || !IsAccented(c) || BaseLetter(c) != letter || !Reachable(button, window))
-            continue;
+        if (c.isNull() || BaseLetter(c) != letter || !Reachable(button, window)) continue;
+        CloseOpenList();
         if (button->focusPolicy() & Qt::TabFocus) button->setFocus(Qt::ShortcutFocusReason);
         button->click();
         return true;
@@ -50,9 +55,9 @@ bool ActivateAccentedMnemonic(QWidget* window, QChar letter) {
     for (QLabel* label : window->findChildren<QLabel*>()) {
         const QChar c = MnemonicChar(label->text());
         QWidget* buddy = label->buddy();
-        if (c.isNull() || !IsAccented(c) || BaseLetter(c) != letter || buddy == nullptr ||
-            !Reachable(buddy, window))
+        if (c.isNull() || BaseLetter(c) != letter || buddy == nullptr || !Reachable(buddy, window))
             continue;
+        CloseOpenList();
         buddy->setFocus(Qt::ShortcutFocusReason);
         return true;
     }
@@ -65,6 +70,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // A mnemonic taken while a completer's list is open leaves the list over the window, and
+        // the list would send the next keys to the box the person just left.
+        if (event->type() == QEvent::Shortcut && watched->isWidgetType()) {
+            CloseOpenList();
+            return false;
+        }
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
         auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers modifiers = key->modifiers();
@@ -78,8 +89,10 @@ protected:
         // Open menus choose their items by letter themselves.
         if (qobject_cast<QMenu*>(widget) || qobject_cast<QMenuBar*>(widget)) return false;
         // A key press reaching a widget is one that no shortcut of the window took.
-        if (!key->isAutoRepeat())
-            ActivateAccentedMnemonic(widget->window(), BaseLetter(text.front()));
+        QWidget* window = widget->window();
+        if (window->windowType() == Qt::Popup) window = QApplication::activeWindow();
+        if (window != nullptr && !key->isAutoRepeat())
+            ActivateMnemonic(window, BaseLetter(text.front()));
         return true;
     }
 };

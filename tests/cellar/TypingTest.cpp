@@ -146,6 +146,23 @@ TEST_F(TypingTest, AnUnusedAltLetterTypesNothingAndAnAccentedMnemonicIsReachedBy
     EXPECT_EQ(modals.front().text, "TStickerform");
 }
 
+// A completer's open list hands the keys to its box without the shortcuts seeing them.
+TEST_F(TypingTest, AMnemonicStillLeavesABoxWhoseListIsOpen) {
+    TNewForm form;
+    Show(form);
+    QLineEdit* appellation = form.findChild<QComboBox*>("Liste_appel")->lineEdit();
+    appellation->setFocus();
+    QTest::keyClicks(appellation, "Pau");
+    QWidget* list = QApplication::activePopupWidget();
+    QTest::keyClick(list != nullptr ? list : appellation, Qt::Key_M,
+                    Qt::AltModifier); // "&Millésime"
+    EXPECT_TRUE(form.findChild<QLineEdit*>("millesime")->hasFocus());
+    ASSERT_NE(list, nullptr);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(appellation->text().startsWith("Pau"));
+    EXPECT_FALSE(appellation->text().contains('m', Qt::CaseInsensitive));
+}
+
 TEST_F(TypingTest, EnterInACriterionOfTheCellarBookChangesNothing) {
     WriteFileBytes("Cave.dat",
                    CrLf(store::CellarWineLines(Wine("Rouge", "Bordeaux", "Pauillac", "1995"))));
