@@ -315,7 +315,7 @@
         <translation>Quits Tonnelix</translation>
     </message>
     <message>
-        <source>&amp;Conseil</source>
+        <source>C&amp;onseil</source>
         <translation>&amp;Advice</translation>
     </message>
     <message>
@@ -502,12 +502,12 @@
         <translation>&amp;Wine of the day:</translation>
     </message>
     <message>
-        <source>Afficher cette fenêtre au démarrage</source>
-        <translation>Show this window at start-up</translation>
+        <source>&amp;Afficher cette fenêtre au démarrage</source>
+        <translation>&amp;Show this window at start-up</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Guide du vin</source>
@@ -525,32 +525,32 @@
         <translation>Cellar book</translation>
     </message>
     <message>
-        <source>Couleur :</source>
-        <translation>Colour:</translation>
+        <source>&amp;Couleur :</source>
+        <translation>&amp;Colour:</translation>
     </message>
     <message>
-        <source>Région :</source>
-        <translation>Region:</translation>
+        <source>Ré&amp;gion :</source>
+        <translation>Re&amp;gion:</translation>
     </message>
     <message>
-        <source>Recherche :</source>
-        <translation>Search:</translation>
+        <source>Rec&amp;herche :</source>
+        <translation>S&amp;earch:</translation>
     </message>
     <message>
         <source>Nombre de bouteilles :</source>
         <translation>Number of bottles:</translation>
     </message>
     <message>
-        <source>R.A.Z</source>
-        <translation>Reset</translation>
+        <source>&amp;R.A.Z</source>
+        <translation>&amp;Reset</translation>
     </message>
     <message>
-        <source>Tous les vins</source>
-        <translation>All wines</translation>
+        <source>Tous &amp;les vins</source>
+        <translation>&amp;All wines</translation>
     </message>
     <message>
-        <source>Vins à boire dans l&apos;année</source>
-        <translation>Wines to drink this year</translation>
+        <source>&amp;Vins à boire dans l&apos;année</source>
+        <translation>&amp;Wines to drink this year</translation>
     </message>
     <message>
         <source>&amp;Nouveau</source>
@@ -573,8 +573,8 @@
         <translation>&amp;Statistics</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
@@ -668,64 +668,64 @@
         <translation>Adding a wine to the cellar</translation>
     </message>
     <message>
-        <source>Domaine ou Château :</source>
-        <translation>Estate or château:</translation>
+        <source>Domaine ou C&amp;hâteau :</source>
+        <translation>E&amp;state or château:</translation>
     </message>
     <message>
-        <source>Couleur :</source>
-        <translation>Colour:</translation>
+        <source>C&amp;ouleur :</source>
+        <translation>Colo&amp;ur:</translation>
     </message>
     <message>
-        <source>Région :</source>
-        <translation>Region:</translation>
+        <source>&amp;Région :</source>
+        <translation>R&amp;egion:</translation>
     </message>
     <message>
-        <source>Quantité :</source>
-        <translation>Quantity:</translation>
+        <source>&amp;Quantité :</source>
+        <translation>&amp;Quantity:</translation>
     </message>
     <message>
-        <source>Appellation :</source>
-        <translation>Appellation:</translation>
+        <source>Appella&amp;tion :</source>
+        <translation>Appella&amp;tion:</translation>
     </message>
     <message>
-        <source>Millésime :</source>
-        <translation>Vintage:</translation>
+        <source>&amp;Millésime :</source>
+        <translation>&amp;Vintage:</translation>
     </message>
     <message>
-        <source>Propriétaire :</source>
-        <translation>Owner:</translation>
+        <source>Propr&amp;iétaire :</source>
+        <translation>O&amp;wner:</translation>
     </message>
     <message>
-        <source>Remarques :</source>
-        <translation>Remarks:</translation>
+        <source>Rem&amp;arques :</source>
+        <translation>Re&amp;marks:</translation>
     </message>
     <message>
-        <source>Appréciation :</source>
-        <translation>Rating:</translation>
+        <source>Appréciatio&amp;n :</source>
+        <translation>Rat&amp;ing:</translation>
     </message>
     <message>
-        <source>Emplacement :</source>
-        <translation>Location:</translation>
+        <source>Emp&amp;lacement :</source>
+        <translation>Loc&amp;ation:</translation>
     </message>
     <message>
-        <source>Bouteille :</source>
-        <translation>Bottle:</translation>
+        <source>&amp;Bouteille :</source>
+        <translation>&amp;Bottle:</translation>
     </message>
     <message>
-        <source>Prix :</source>
-        <translation>Price:</translation>
+        <source>Pri&amp;x :</source>
+        <translation>P&amp;rice:</translation>
     </message>
     <message>
-        <source>Date d&apos;achat :</source>
-        <translation>Purchase date:</translation>
+        <source>&amp;Date d&apos;achat :</source>
+        <translation>Purchase &amp;date:</translation>
     </message>
     <message>
-        <source>Année d&apos;apogée :</source>
-        <translation>Peak year:</translation>
+        <source>Année d&apos;apo&amp;gée :</source>
+        <translation>Peak &amp;year:</translation>
     </message>
     <message>
-        <source>Lieu d&apos;achat</source>
-        <translation>Place of purchase</translation>
+        <source>Lie&amp;u d&apos;achat :</source>
+        <translation>Place o&amp;f purchase:</translation>
     </message>
     <message>
         <source>Garde :</source>
@@ -800,20 +800,20 @@
         <translation>Help</translation>
     </message>
     <message>
-        <source>Afficher seulement les appellations de la région</source>
-        <translation>Show only the appellations of the region</translation>
+        <source>A&amp;fficher seulement les appellations de la région</source>
+        <translation>Show only the appellations of the re&amp;gion</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>O&amp;K</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
+        <source>Annul&amp;er</source>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>Aide</source>
-        <translation>Help</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Ajout de ce vin dans la cave</source>
@@ -874,6 +874,14 @@
         <source>Ce vin a été modifié dans le fichier de la cave depuis son affichage : vos changements ne sont pas enregistrés.</source>
         <translation>This wine was changed in the cellar file since it was shown: your changes are not saved.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>TExitForm</name>
@@ -918,8 +926,8 @@
         <translation>Remarks:</translation>
     </message>
     <message>
-        <source>Lieu d&apos;achat</source>
-        <translation>Place of purchase</translation>
+        <source>Lieu d&apos;achat :</source>
+        <translation>Place of purchase:</translation>
     </message>
     <message>
         <source>Date d&apos;achat :</source>
@@ -930,28 +938,28 @@
         <translation>Price:</translation>
     </message>
     <message>
-        <source>Emplacement :</source>
-        <translation>Location:</translation>
+        <source>&amp;Emplacement :</source>
+        <translation>&amp;Location:</translation>
     </message>
     <message>
-        <source>Quantité consommée :</source>
-        <translation>Quantity drunk:</translation>
+        <source>&amp;Quantité consommée :</source>
+        <translation>&amp;Quantity drunk:</translation>
     </message>
     <message>
-        <source>Date consommation :</source>
-        <translation>Date drunk:</translation>
+        <source>&amp;Date consommation :</source>
+        <translation>&amp;Date drunk:</translation>
     </message>
     <message>
-        <source>Appréciation :</source>
-        <translation>Rating:</translation>
+        <source>App&amp;réciation :</source>
+        <translation>&amp;Rating:</translation>
     </message>
     <message>
-        <source>Commentaires :</source>
-        <translation>Comments:</translation>
+        <source>Co&amp;mmentaires :</source>
+        <translation>Co&amp;mments:</translation>
     </message>
     <message>
-        <source>Invités :</source>
-        <translation>Guests:</translation>
+        <source>&amp;Invités :</source>
+        <translation>&amp;Guests:</translation>
     </message>
     <message>
         <source>Couleur</source>
@@ -1022,12 +1030,12 @@
         <translation>Next wine</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
+        <source>A&amp;nnuler</source>
+        <translation>C&amp;ancel</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
@@ -1077,12 +1085,12 @@
         <translation>Keeping:</translation>
     </message>
     <message>
-        <source>Plats :</source>
-        <translation>Dishes:</translation>
+        <source>&amp;Plats :</source>
+        <translation>&amp;Dishes:</translation>
     </message>
     <message>
-        <source>Millésimes :</source>
-        <translation>Vintages:</translation>
+        <source>&amp;Millésimes :</source>
+        <translation>&amp;Vintages:</translation>
     </message>
     <message>
         <source>Couleur</source>
@@ -1141,8 +1149,8 @@
         <translation>Mark</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
@@ -1253,12 +1261,12 @@
         <translation>&amp;Number of labels to print:</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>Nombre d&apos;étiquettes</source>
@@ -1346,28 +1354,28 @@
         <translation>Wines drunk</translation>
     </message>
     <message>
-        <source>Couleur :</source>
-        <translation>Colour:</translation>
+        <source>&amp;Couleur :</source>
+        <translation>&amp;Colour:</translation>
     </message>
     <message>
         <source>Appellation</source>
         <translation>Appellation</translation>
     </message>
     <message>
-        <source>Période du :</source>
-        <translation>Period from:</translation>
+        <source>Période &amp;du :</source>
+        <translation>Period &amp;from:</translation>
     </message>
     <message>
-        <source>au :</source>
-        <translation>to:</translation>
+        <source>a&amp;u :</source>
+        <translation>&amp;to:</translation>
     </message>
     <message>
-        <source>Recherche :</source>
-        <translation>Search:</translation>
+        <source>Rec&amp;herche :</source>
+        <translation>&amp;Search:</translation>
     </message>
     <message>
-        <source>R.A.Z</source>
-        <translation>Reset</translation>
+        <source>&amp;R.A.Z</source>
+        <translation>&amp;Reset</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
@@ -1382,8 +1390,8 @@
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
@@ -1461,72 +1469,76 @@
         <source>Date de fin de période incorrecte</source>
         <translation>The end date of the period is incorrect</translation>
     </message>
+    <message>
+        <source>A&amp;ppellation :</source>
+        <translation>&amp;Appellation:</translation>
+    </message>
 </context>
 <context>
     <name>TZoomConsoForm</name>
     <message>
-        <source>Couleur :</source>
-        <translation>Colour:</translation>
+        <source>&amp;Couleur :</source>
+        <translation>Co&amp;lour:</translation>
     </message>
     <message>
-        <source>Région :</source>
-        <translation>Region:</translation>
+        <source>Ré&amp;gion :</source>
+        <translation>Reg&amp;ion:</translation>
     </message>
     <message>
-        <source>Millésime :</source>
-        <translation>Vintage:</translation>
+        <source>Millé&amp;sime :</source>
+        <translation>&amp;Vintage:</translation>
     </message>
     <message>
-        <source>Appellation :</source>
-        <translation>Appellation:</translation>
+        <source>A&amp;ppellation :</source>
+        <translation>A&amp;ppellation:</translation>
     </message>
     <message>
-        <source>Domaine ou Château :</source>
-        <translation>Estate or château:</translation>
+        <source>Domaine ou C&amp;hâteau :</source>
+        <translation>E&amp;state or château:</translation>
     </message>
     <message>
-        <source>Propriétaire :</source>
-        <translation>Owner:</translation>
+        <source>P&amp;ropriétaire :</source>
+        <translation>O&amp;wner:</translation>
     </message>
     <message>
-        <source>Remarques :</source>
-        <translation>Remarks:</translation>
+        <source>Remar&amp;ques :</source>
+        <translation>R&amp;emarks:</translation>
     </message>
     <message>
-        <source>Appréciation :</source>
-        <translation>Rating:</translation>
+        <source>Apprécia&amp;tion :</source>
+        <translation>R&amp;ating:</translation>
     </message>
     <message>
-        <source>Bouteille :</source>
-        <translation>Bottle:</translation>
+        <source>&amp;Bouteille :</source>
+        <translation>&amp;Bottle:</translation>
     </message>
     <message>
-        <source>Prix :</source>
-        <translation>Price:</translation>
+        <source>Pri&amp;x :</source>
+        <translation>P&amp;rice:</translation>
     </message>
     <message>
-        <source>Lieu d&apos;achat :</source>
-        <translation>Place of purchase:</translation>
+        <source>&amp;Lieu d&apos;achat :</source>
+        <translation>Place o&amp;f purchase:</translation>
     </message>
     <message>
-        <source>Date d&apos;achat :</source>
-        <translation>Purchase date:</translation>
+        <source>&amp;Date d&apos;achat :</source>
+        <translation>P&amp;urchase date:</translation>
     </message>
     <message>
-        <source>Quantité consommée :</source>
-        <translation>Quantity drunk:</translation>
+        <source>Q&amp;uantité consommée :</source>
+        <translation>&amp;Quantity drunk:</translation>
     </message>
     <message>
-        <source>Date consommation :</source>
-        <translation>Date drunk:</translation>
+        <source>Dat&amp;e consommation :</source>
+        <translation>Da&amp;te drunk:</translation>
     </message>
     <message>
-        <source>Commentaires :</source>
-        <translation>Comments:</translation>
+        <source>Co&amp;mmentaires :</source>
+        <translation>Co&amp;mments:</translation>
     </message>
     <message>
-        <source>Invités :</source>
-        <translation>Guests:</translation>
+        <source>&amp;Invités :</source>
+        <translation>&amp;Guests:</translation>
     </message>
     <message>
         <source>Couleur</source>
@@ -1605,12 +1617,12 @@
         <translation>Help</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
+        <source>A&amp;nnuler</source>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
@@ -1656,68 +1668,68 @@
 <context>
     <name>TRestoForm</name>
     <message>
-        <source>Couleur :</source>
-        <translation>Colour:</translation>
+        <source>&amp;Couleur :</source>
+        <translation>Co&amp;lour:</translation>
     </message>
     <message>
-        <source>Région :</source>
-        <translation>Region:</translation>
+        <source>Ré&amp;gion :</source>
+        <translation>Reg&amp;ion:</translation>
     </message>
     <message>
-        <source>Millésime :</source>
-        <translation>Vintage:</translation>
+        <source>Millé&amp;sime :</source>
+        <translation>&amp;Vintage:</translation>
     </message>
     <message>
-        <source>Appellation :</source>
-        <translation>Appellation:</translation>
+        <source>A&amp;ppellation :</source>
+        <translation>A&amp;ppellation:</translation>
     </message>
     <message>
-        <source>Domaine ou Château :</source>
-        <translation>Estate or château:</translation>
+        <source>Domaine ou C&amp;hâteau :</source>
+        <translation>E&amp;state or château:</translation>
     </message>
     <message>
-        <source>Propriétaire :</source>
-        <translation>Owner:</translation>
+        <source>P&amp;ropriétaire :</source>
+        <translation>O&amp;wner:</translation>
     </message>
     <message>
-        <source>Remarques :</source>
-        <translation>Remarks:</translation>
+        <source>Remar&amp;ques :</source>
+        <translation>R&amp;emarks:</translation>
     </message>
     <message>
-        <source>Appréciation :</source>
-        <translation>Rating:</translation>
+        <source>Apprécia&amp;tion :</source>
+        <translation>R&amp;ating:</translation>
     </message>
     <message>
-        <source>Bouteille :</source>
-        <translation>Bottle:</translation>
+        <source>&amp;Bouteille :</source>
+        <translation>&amp;Bottle:</translation>
     </message>
     <message>
-        <source>Prix :</source>
-        <translation>Price:</translation>
+        <source>Pri&amp;x :</source>
+        <translation>P&amp;rice:</translation>
     </message>
     <message>
-        <source>Lieu d&apos;achat :</source>
-        <translation>Place of purchase:</translation>
+        <source>&amp;Lieu d&apos;achat :</source>
+        <translation>Place o&amp;f purchase:</translation>
     </message>
     <message>
-        <source>Date d&apos;achat :</source>
-        <translation>Purchase date:</translation>
+        <source>&amp;Date d&apos;achat :</source>
+        <translation>P&amp;urchase date:</translation>
     </message>
     <message>
-        <source>Quantité consommée :</source>
-        <translation>Quantity drunk:</translation>
+        <source>Q&amp;uantité consommée :</source>
+        <translation>&amp;Quantity drunk:</translation>
     </message>
     <message>
-        <source>Date consommation :</source>
-        <translation>Date drunk:</translation>
+        <source>Dat&amp;e consommation :</source>
+        <translation>Da&amp;te drunk:</translation>
     </message>
     <message>
-        <source>Commentaires :</source>
-        <translation>Comments:</translation>
+        <source>Co&amp;mmentaires :</source>
+        <translation>Co&amp;mments:</translation>
     </message>
     <message>
-        <source>Invités :</source>
-        <translation>Guests:</translation>
+        <source>&amp;Invités :</source>
+        <translation>&amp;Guests:</translation>
     </message>
     <message>
         <source>Couleur</source>
@@ -1796,12 +1808,12 @@
         <translation>Help</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
+        <source>A&amp;nnuler</source>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
@@ -1812,8 +1824,15 @@
         <translation>Wine drunk elsewhere</translation>
     </message>
     <message>
-        <source>Afficher seulement les appellations de la région</source>
-        <translation>Show only the appellations of the region</translation>
+        <source>A&amp;fficher seulement les appellations de la région</source>
+        <translation>Show onl&amp;y the appellations of the region</translation>
+    </message>
+</context>
+<context>
+    <name>MaskedBox</name>
+    <message>
+        <source>jj/mm/aaaa</source>
+        <translation>dd/mm/yyyy</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 #include "cellar/CellarState.h"
@@ -62,11 +63,12 @@ bool FindVintages(store::LineReader& in, const SelectedAppellation& wanted) {
 }
 
 constexpr double kLine = 5.5;
+constexpr double kHeaderHeight = 35;
 constexpr double kHalf = ui::kReportWidth / 2;
 
 ui::ReportBand PageHeader(const QString& title, const QString& temperature,
                           const QString& keeping) {
-    ui::ReportBand band(ui::BandKind::PageHeader, 35);
+    ui::ReportBand band(ui::BandKind::PageHeader, kHeaderHeight);
     band.picture({0, 0, 14, 14}, ui::Picture::Emblem);
     band.picture({ui::kReportWidth - 14, 0, 14, 14}, ui::Picture::Emblem);
     band.text({16, 1, ui::kReportWidth - 32, 8}, title, {14, true}, ui::ReportBand::kCentre);
@@ -84,17 +86,34 @@ ui::ReportBand PageHeader(const QString& title, const QString& temperature,
     return band;
 }
 
-ui::ReportBand DetailBand(const SheetRow& row) {
-    ui::ReportBand band(ui::BandKind::Detail, kLine + 0.5);
+constexpr double kRow = kLine + 0.5;
+constexpr double kTightestRow = 4.6; // still clear of the next line at 10 points
+
+// The height of a row: the natural one, or a tighter one when that saves a page, so that a long
+// vintage chart never leaves a few rows alone on a last page.
+double RowHeight(std::size_t rows) {
+    const double room = ui::kReportHeight - kHeaderHeight - ui::kFooterHeight;
+    const auto perPage = [&](double height) { return static_cast<std::size_t>((room + 1e-6) / height); };
+    const std::size_t natural = (rows + perPage(kRow) - 1) / perPage(kRow);
+    if (natural <= 1) return kRow;
+    const std::size_t fewer = natural - 1;
+    if (rows > fewer * perPage(kTightestRow)) return kRow;
+    const std::size_t rowsPerPage = (rows + fewer - 1) / fewer;
+    return std::floor(room / static_cast<double>(rowsPerPage) * 100) / 100;
+}
+
+ui::ReportBand DetailBand(const SheetRow& row, double height) {
+    ui::ReportBand band(ui::BandKind::Detail, height);
+    const double line = height - 0.5;
     if (!row.course.empty() || !row.dish.empty()) {
-        band.text({2, 0.25, 22, kLine}, ui::ToQString(row.course));
-        band.text({24, 0.25, 3, kLine}, QStringLiteral(":"));
-        band.text({27, 0.25, kHalf - 29, kLine}, ui::ToQString(row.dish));
+        band.text({2, 0.25, 22, line}, ui::ToQString(row.course));
+        band.text({24, 0.25, 3, line}, QStringLiteral(":"));
+        band.text({27, 0.25, kHalf - 29, line}, ui::ToQString(row.dish));
     }
     if (!row.year.empty()) {
-        band.text({kHalf + 2, 0.25, 12, kLine}, ui::ToQString(row.year));
-        band.text({kHalf + 14, 0.25, 3, kLine}, QStringLiteral(":"));
-        band.text({kHalf + 17, 0.25, 25, kLine}, ui::ToQString(row.mark) + QStringLiteral("/20"));
+        band.text({kHalf + 2, 0.25, 12, line}, ui::ToQString(row.year));
+        band.text({kHalf + 14, 0.25, 3, line}, QStringLiteral(":"));
+        band.text({kHalf + 17, 0.25, 25, line}, ui::ToQString(row.mark) + QStringLiteral("/20"));
     }
     return band;
 }
@@ -137,10 +156,11 @@ std::optional<ui::Report> AppellationSheet(const QString& temperature, const QSt
     const SelectedAppellation& wanted = State().selectedAppellation;
     ui::Report report;
     report.title = ui::ToQString(store::RightTrim(wanted.appellation)) + QStringLiteral(" - ") +
-                   ui::ToQString(wanted.colour);
+                   ui::ToQString(store::RightTrim(wanted.colour));
     report.pageHeader = PageHeader(report.title, temperature, keeping);
+    const double height = RowHeight(sheet.rows.size());
     for (const SheetRow& row : sheet.rows)
-        report.bands.push_back(DetailBand(row));
+        report.bands.push_back(DetailBand(row, height));
     return report;
 }
 

@@ -219,7 +219,7 @@ std::vector<store::CellarWine> ListedWines() {
 
 ui::Report CellarReport(const std::vector<store::CellarWine>& wines) {
     ui::Report report;
-    report.title = Tr("Livre de cave");
+    report.title = Tr("Inventaire Livre de Cave"); // the printed title, not the window's
     report.pageHeader = PageHeader();
 
     const bool regionFirst = store::State().sort == 3;

@@ -141,8 +141,8 @@ TVinForm::TVinForm(QWidget* parent) : QDialog(parent) {
 void TVinForm::retranslateUi() {
     setWindowTitle(tr("Caractéristiques d'un vin"));
     const char* captions[7] = {QT_TR_NOOP("Couleur :"), QT_TR_NOOP("Région :"), QT_TR_NOOP("Appellation :"),
-                               QT_TR_NOOP("Température :"), QT_TR_NOOP("Garde :"), QT_TR_NOOP("Plats :"),
-                               QT_TR_NOOP("Millésimes :")};
+                               QT_TR_NOOP("Température :"), QT_TR_NOOP("Garde :"), QT_TR_NOOP("&Plats :"),
+                               QT_TR_NOOP("&Millésimes :")};
     for (int i = 0; i < 7; ++i) labels_[i]->setText(tr(captions[i]));
     const struct {
         QWidget* widget;
@@ -162,7 +162,7 @@ void TVinForm::retranslateUi() {
     for (const auto& h : hints) ui::SetHint(h.widget, h.hint);
     liste_plats->setHeaderLabels({tr("Type"), tr("Plats")});
     liste_annee->setHeaderLabels({tr("Année"), tr("Note")});
-    BitBtn1->setText(tr("OK"));
+    BitBtn1->setText(tr("&OK"));
     BitBtn3->setText(tr("&Aide"));
     BitBtn4->setText(tr("&Imprimer"));
 }

@@ -29,6 +29,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Help.h"
 #include "ui/Icons.h"
+#include "ui/Keyboard.h"
 #include "ui/Screen.h"
 #include "ui/Widgets.h"
 #include "ui/State.h"
@@ -105,6 +106,11 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
     BitBtn8 = ui::PictureButton(this, "BitBtn8", ui::Picture::Help);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {BitBtn3, BitBtn6, BitBtn5, BitBtn4, BitBtn7, BitBtn1, BitBtn8}) buttons->addWidget(b);
+    // Enter is the OK button's, except in a criterion, where it would close the book mid-search.
+    BitBtn1->setDefault(true);
+    for (QWidget* criterion : std::initializer_list<QWidget*>{Liste_coul, Liste_region, Recherche, allWines_, toDrink_})
+        ui::IgnoreEnter(criterion);
+    BitBtn7->setEnabled(false); // the statistics window comes later
 
     Nb = new QLineEdit(this);
     Nb->setObjectName(QStringLiteral("Nb"));
@@ -157,19 +163,19 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
 
 void TLivre::retranslateUi() {
     setWindowTitle(tr("Livre de cave"));
-    colourLabel_->setText(tr("Couleur :"));
-    regionLabel_->setText(tr("Région :"));
-    searchLabel_->setText(tr("Recherche :"));
+    colourLabel_->setText(tr("&Couleur :"));
+    regionLabel_->setText(tr("Ré&gion :"));
+    searchLabel_->setText(tr("Rec&herche :"));
     countLabel_->setText(tr("Nombre de bouteilles :"));
-    BitBtn2->setText(tr("R.A.Z"));
-    allWines_->setText(tr("Tous les vins"));
-    toDrink_->setText(tr("Vins à boire dans l'année"));
+    BitBtn2->setText(tr("&R.A.Z"));
+    allWines_->setText(tr("Tous &les vins"));
+    toDrink_->setText(tr("&Vins à boire dans l'année"));
     BitBtn3->setText(tr("&Nouveau"));
     BitBtn6->setText(tr("&Sortie"));
     BitBtn5->setText(tr("&Zoom"));
     BitBtn4->setText(tr("&Imprimer"));
     BitBtn7->setText(tr("S&tatistiques"));
-    BitBtn1->setText(tr("OK"));
+    BitBtn1->setText(tr("&OK"));
     BitBtn8->setText(tr("&Aide"));
     const struct {
         QWidget* widget;

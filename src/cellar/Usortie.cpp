@@ -19,6 +19,7 @@
 #include "store/Text.h"
 #include "store/WineEntry.h"
 #include "ui/Cp1252.h"
+#include "ui/MaskedBox.h"
 #include "ui/Dialogs.h"
 #include "ui/Help.h"
 #include "ui/Icons.h"
@@ -77,14 +78,8 @@ TExitForm::TExitForm(QWidget* parent) : QDialog(parent) {
     Emplacement = new QLineEdit(this);
     Emplacement->setObjectName(QStringLiteral("Emplacement"));
     Emplacement->setMaxLength(10);
-    qte_conso = new QLineEdit(this);
-    qte_conso->setObjectName(QStringLiteral("qte_conso"));
-    qte_conso->setInputMask(QStringLiteral("90"));
-    qte_conso->setMaximumWidth(metrics.horizontalAdvance(QStringLiteral("00000")));
-    date_conso = new QLineEdit(this);
-    date_conso->setObjectName(QStringLiteral("date_conso"));
-    date_conso->setInputMask(QStringLiteral("00/00/9999"));
-    date_conso->setMaximumWidth(metrics.horizontalAdvance(QStringLiteral("0000000000000000")));
+    qte_conso = ui::MaskedEdit(this, "qte_conso", "90");
+    date_conso = ui::DateEdit(this, "date_conso");
     comment_conso = new QLineEdit(this);
     comment_conso->setObjectName(QStringLiteral("comment_conso"));
     comment_conso->setMaxLength(50);
@@ -131,27 +126,27 @@ TExitForm::TExitForm(QWidget* parent) : QDialog(parent) {
     g->addWidget(formatb, 3, 5);
     g->addWidget(label(rem_vin, QT_TR_NOOP("Remarques :")), 4, 0);
     g->addWidget(rem_vin, 4, 1, 1, 5);
-    g->addWidget(label(Lieu, QT_TR_NOOP("Lieu d'achat")), 5, 0);
+    g->addWidget(label(Lieu, QT_TR_NOOP("Lieu d'achat :")), 5, 0);
     g->addWidget(Lieu, 5, 1, 1, 5);
     g->addWidget(label(dateachat, QT_TR_NOOP("Date d'achat :")), 6, 0);
     g->addWidget(dateachat, 6, 1);
     g->addWidget(label(prix, QT_TR_NOOP("Prix :")), 6, 2);
     g->addWidget(prix, 6, 3);
-    g->addWidget(label(Emplacement, QT_TR_NOOP("Emplacement :")), 6, 4);
+    g->addWidget(label(Emplacement, QT_TR_NOOP("&Emplacement :")), 6, 4);
     g->addWidget(Emplacement, 6, 5);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
 
     auto* exit = new QGridLayout;
-    exit->addWidget(label(qte_conso, QT_TR_NOOP("Quantité consommée :")), 0, 0);
+    exit->addWidget(label(qte_conso, QT_TR_NOOP("&Quantité consommée :")), 0, 0);
     exit->addWidget(qte_conso, 0, 1);
-    exit->addWidget(label(date_conso, QT_TR_NOOP("Date consommation :")), 0, 2);
+    exit->addWidget(label(date_conso, QT_TR_NOOP("&Date consommation :")), 0, 2);
     exit->addWidget(date_conso, 0, 3);
-    exit->addWidget(label(Appreciation, QT_TR_NOOP("Appréciation :")), 0, 4);
+    exit->addWidget(label(Appreciation, QT_TR_NOOP("App&réciation :")), 0, 4);
     exit->addWidget(Appreciation, 0, 5);
-    exit->addWidget(label(comment_conso, QT_TR_NOOP("Commentaires :")), 1, 0);
+    exit->addWidget(label(comment_conso, QT_TR_NOOP("Co&mmentaires :")), 1, 0);
     exit->addWidget(comment_conso, 1, 1, 1, 5);
-    exit->addWidget(label(invites, QT_TR_NOOP("Invités :")), 2, 0);
+    exit->addWidget(label(invites, QT_TR_NOOP("&Invités :")), 2, 0);
     exit->addWidget(invites, 2, 1, 1, 5);
     exit->setColumnStretch(5, 1);
 
@@ -214,8 +209,8 @@ void TExitForm::retranslateUi() {
         {BitBtn7, tr("Vin suivant")},
     };
     for (const auto& h : hints) ui::SetHint(h.widget, h.hint);
-    BitBtn1->setText(tr("OK"));
-    BitBtn2->setText(tr("Annuler"));
+    BitBtn1->setText(tr("&OK"));
+    BitBtn2->setText(tr("A&nnuler"));
     BitBtn3->setText(tr("&Aide"));
     BitBtn5->setText(tr("&Caractéristiques"));
     BitBtn6->setText(tr("<< &Précédent"));

@@ -135,8 +135,8 @@ void TStickerform::BitBtn1Click() {
 void TStickerform::retranslateUi() {
     setWindowTitle(tr("Impression d'étiquettes"));
     countLabel_->setText(tr("&Nombre d'étiquettes à imprimer :"));
-    BitBtn1->setText(tr("OK"));
-    BitBtn2->setText(tr("Annuler"));
+    BitBtn1->setText(tr("&OK"));
+    BitBtn2->setText(tr("&Annuler"));
     ui::SetHint(nb_sticker, tr("Nombre d'étiquettes"));
     ui::SetHint(BitBtn1, tr("Lance l'impression"));
     ui::SetHint(BitBtn2, tr("Annule l'impression"));

@@ -78,6 +78,9 @@ void TZoomForm::retranslateUi() {
         {BitBtn7, tr("Vin suivant")},
     };
     for (const auto& h : hints) ui::SetHint(h.button, h.hint);
+    // No letter is left for these two: Enter and Escape are their keys.
+    BitBtn1->setText(tr("OK"));
+    BitBtn2->setText(tr("Annuler"));
     BitBtn4->setText(tr("&Étiquettes"));
     BitBtn5->setText(tr("&Caractéristiques"));
     BitBtn6->setText(tr("<< &Précédent"));

@@ -18,6 +18,7 @@
 #include "store/Text.h"
 #include "store/WineEntry.h"
 #include "ui/Cp1252.h"
+#include "ui/MaskedBox.h"
 #include "ui/Icons.h"
 #include "ui/Widgets.h"
 
@@ -33,14 +34,8 @@ QLineEdit* Edit(QWidget* parent, const char* name, int maxLength) {
     return edit;
 }
 
-QLineEdit* Masked(QWidget* parent, const char* name, const char* mask, int widthChars) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setInputMask(QString::fromLatin1(mask));
-    const QFontMetrics metrics(edit->font());
-    edit->setMinimumWidth(metrics.horizontalAdvance(QString(widthChars + 3, QLatin1Char('0'))));
-    edit->setMaximumWidth(metrics.horizontalAdvance(QString(widthChars + 6, QLatin1Char('0'))));
-    return edit;
+QLineEdit* Masked(QWidget* parent, const char* name, const char* mask, int) {
+    return ui::MaskedEdit(parent, name, mask);
 }
 
 QComboBox* Combo(QWidget* parent, const char* name) {
@@ -71,7 +66,7 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     Emplacement = Edit(this, "Emplacement", 10);
     format = Combo(this, "format");
     prix = Masked(this, "prix", "00000.00", 8);
-    dateachat = Masked(this, "dateachat", "00/00/9999", 10);
+    dateachat = ui::DateEdit(this, "dateachat");
     apogee = Masked(this, "apogee", "9999", 4);
     Lieu = Edit(this, "Lieu", 50);
     if (withKeeping) {
@@ -97,51 +92,51 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
 
     grid_ = new QGridLayout;
     int row = 0;
-    grid_->addWidget(label(Liste_domaine, QT_TRANSLATE_NOOP("TNewForm", "Domaine ou Château :")), row, 0);
-    grid_->addWidget(Liste_domaine, row++, 1, 1, 5);
+    grid_->addWidget(label(Liste_domaine, QT_TRANSLATE_NOOP("TNewForm", "Domaine ou C&hâteau :")), row, 0);
+    grid_->addWidget(Liste_domaine, row++, 1, 1, 6);
 
     auto* identity = new QFrame(this);
     identity->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* identityGrid = new QGridLayout(identity);
-    identityGrid->addWidget(label(Liste_coul, QT_TRANSLATE_NOOP("TNewForm", "Couleur :")), 0, 0);
+    identityGrid->addWidget(label(Liste_coul, QT_TRANSLATE_NOOP("TNewForm", "C&ouleur :")), 0, 0);
     identityGrid->addWidget(Liste_coul, 0, 1);
-    identityGrid->addWidget(label(Liste_region, QT_TRANSLATE_NOOP("TNewForm", "Région :")), 0, 2);
+    identityGrid->addWidget(label(Liste_region, QT_TRANSLATE_NOOP("TNewForm", "&Région :")), 0, 2);
     identityGrid->addWidget(Liste_region, 0, 3);
-    identityGrid->addWidget(label(Quantite, QT_TRANSLATE_NOOP("TNewForm", "Quantité :")), 0, 4);
+    identityGrid->addWidget(label(Quantite, QT_TRANSLATE_NOOP("TNewForm", "&Quantité :")), 0, 4);
     identityGrid->addWidget(Quantite, 0, 5);
-    identityGrid->addWidget(label(Liste_appel, QT_TRANSLATE_NOOP("TNewForm", "Appellation :")), 1, 0);
+    identityGrid->addWidget(label(Liste_appel, QT_TRANSLATE_NOOP("TNewForm", "Appella&tion :")), 1, 0);
     identityGrid->addWidget(Liste_appel, 1, 1, 1, 3);
-    identityGrid->addWidget(label(millesime, QT_TRANSLATE_NOOP("TNewForm", "Millésime :")), 1, 4);
+    identityGrid->addWidget(label(millesime, QT_TRANSLATE_NOOP("TNewForm", "&Millésime :")), 1, 4);
     identityGrid->addWidget(millesime, 1, 5);
     identityGrid->setColumnStretch(1, 1);
     identityGrid->setColumnStretch(3, 1);
-    grid_->addWidget(identity, row++, 0, 1, 6);
+    grid_->addWidget(identity, row++, 0, 1, 7);
 
-    grid_->addWidget(label(Prop, QT_TRANSLATE_NOOP("TNewForm", "Propriétaire :")), row, 0);
-    grid_->addWidget(Prop, row++, 1, 1, 5);
-    grid_->addWidget(label(Remarques, QT_TRANSLATE_NOOP("TNewForm", "Remarques :")), row, 0);
-    grid_->addWidget(Remarques, row++, 1, 1, 5);
-    grid_->addWidget(label(Appreciation, QT_TRANSLATE_NOOP("TNewForm", "Appréciation :")), row, 0);
+    grid_->addWidget(label(Prop, QT_TRANSLATE_NOOP("TNewForm", "Propr&iétaire :")), row, 0);
+    grid_->addWidget(Prop, row++, 1, 1, 6);
+    grid_->addWidget(label(Remarques, QT_TRANSLATE_NOOP("TNewForm", "Rem&arques :")), row, 0);
+    grid_->addWidget(Remarques, row++, 1, 1, 6);
+    grid_->addWidget(label(Appreciation, QT_TRANSLATE_NOOP("TNewForm", "Appréciatio&n :")), row, 0);
     grid_->addWidget(Appreciation, row, 1);
-    grid_->addWidget(label(Emplacement, QT_TRANSLATE_NOOP("TNewForm", "Emplacement :")), row, 2);
+    grid_->addWidget(label(Emplacement, QT_TRANSLATE_NOOP("TNewForm", "Emp&lacement :")), row, 2);
     grid_->addWidget(Emplacement, row, 3);
-    grid_->addWidget(label(format, QT_TRANSLATE_NOOP("TNewForm", "Bouteille :")), row, 4);
+    grid_->addWidget(label(format, QT_TRANSLATE_NOOP("TNewForm", "&Bouteille :")), row, 4);
     grid_->addWidget(format, row++, 5);
-    grid_->addWidget(label(prix, QT_TRANSLATE_NOOP("TNewForm", "Prix :")), row, 0);
+    grid_->addWidget(label(prix, QT_TRANSLATE_NOOP("TNewForm", "Pri&x :")), row, 0);
     grid_->addWidget(prix, row, 1);
-    grid_->addWidget(label(dateachat, QT_TRANSLATE_NOOP("TNewForm", "Date d'achat :")), row, 2);
+    grid_->addWidget(label(dateachat, QT_TRANSLATE_NOOP("TNewForm", "&Date d'achat :")), row, 2);
     grid_->addWidget(dateachat, row, 3);
-    grid_->addWidget(label(apogee, QT_TRANSLATE_NOOP("TNewForm", "Année d'apogée :")), row, 4);
+    grid_->addWidget(label(apogee, QT_TRANSLATE_NOOP("TNewForm", "Année d'apo&gée :")), row, 4);
     grid_->addWidget(apogee, row++, 5);
-    grid_->addWidget(label(Lieu, QT_TRANSLATE_NOOP("TNewForm", "Lieu d'achat")), row, 0);
-    grid_->addWidget(Lieu, row++, 1, 1, 5);
+    grid_->addWidget(label(Lieu, QT_TRANSLATE_NOOP("TNewForm", "Lie&u d'achat :")), row, 0);
+    grid_->addWidget(Lieu, row++, 1, 1, 6);
     if (garde != nullptr) {
         grid_->addWidget(label(garde, QT_TRANSLATE_NOOP("TNewForm", "Garde :")), row, 0);
-        grid_->addWidget(garde, row++, 1, 1, 5);
+        grid_->addWidget(garde, row++, 1, 1, 6);
     }
-    grid_->setColumnStretch(1, 1);
-    grid_->setColumnStretch(3, 1);
-    grid_->setColumnStretch(5, 1);
+    // Short boxes keep their width and line up in their columns; the room left goes to the end.
+    grid_->setColumnStretch(6, 1);
+    ui::FitToChars(Emplacement, 10);
 
     buttonRow_ = new QHBoxLayout;
     buttonRow_->addWidget(select_touteappel);
@@ -223,9 +218,9 @@ void WineForm::retranslateUi() {
         if (h.field == nullptr) continue;
         ui::SetHint(h.field, text(h.hint));
     }
-    select_touteappel->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Afficher seulement les appellations de la région")));
-    BitBtn1->setText(text(QT_TRANSLATE_NOOP("TNewForm", "OK")));
-    BitBtn2->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Annuler")));
+    select_touteappel->setText(text(QT_TRANSLATE_NOOP("TNewForm", "A&fficher seulement les appellations de la région")));
+    BitBtn1->setText(text(QT_TRANSLATE_NOOP("TNewForm", "O&K")));
+    BitBtn2->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Annul&er")));
     BitBtn3->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Aide")));
 }
 

@@ -18,6 +18,8 @@
 #include "store/Text.h"
 #include "store/WineEntry.h"
 #include "ui/Cp1252.h"
+#include "ui/Keyboard.h"
+#include "ui/MaskedBox.h"
 #include "ui/Icons.h"
 #include "ui/Widgets.h"
 
@@ -33,14 +35,8 @@ QLineEdit* Edit(QWidget* parent, const char* name, int maxLength) {
     return edit;
 }
 
-QLineEdit* Masked(QWidget* parent, const char* name, const char* mask, int widthChars) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setInputMask(QString::fromLatin1(mask));
-    const QFontMetrics metrics(edit->font());
-    edit->setMinimumWidth(metrics.horizontalAdvance(QString(widthChars + 3, QLatin1Char('0'))));
-    edit->setMaximumWidth(metrics.horizontalAdvance(QString(widthChars + 6, QLatin1Char('0'))));
-    return edit;
+QLineEdit* Masked(QWidget* parent, const char* name, const char* mask, int) {
+    return ui::MaskedEdit(parent, name, mask);
 }
 
 QComboBox* Combo(QWidget* parent, const char* name, int minimumChars) {
@@ -67,10 +63,10 @@ ConsumedForm::ConsumedForm(const char* context, QWidget* parent)
     Appreciation = Combo(this, "Appreciation", 10);
     formatb = Combo(this, "formatb", 10);
     lieu = Edit(this, "lieu", 50);
-    dateachat = Masked(this, "dateachat", "00/00/9999", 10);
+    dateachat = ui::DateEdit(this, "dateachat");
     prix = Masked(this, "prix", "00000.00", 8);
     qte_conso = Masked(this, "qte_conso", "90", 2);
-    date_conso = Masked(this, "date_conso", "00/00/9999", 10);
+    date_conso = ui::DateEdit(this, "date_conso");
     comment_conso = Edit(this, "comment_conso", 50);
     // The record keeps 30 characters of guests: the box takes no more, so nothing typed is lost.
     invites = Edit(this, "invites", 30);
@@ -90,49 +86,49 @@ ConsumedForm::ConsumedForm(const char* context, QWidget* parent)
     auto* identity = new QFrame(this);
     identity->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* wine = new QGridLayout(identity);
-    wine->addWidget(label(Liste_coul, QT_TR_NOOP("Couleur :")), 0, 0);
+    wine->addWidget(label(Liste_coul, QT_TR_NOOP("&Couleur :")), 0, 0);
     wine->addWidget(Liste_coul, 0, 1);
-    wine->addWidget(label(Liste_region, QT_TR_NOOP("Région :")), 0, 2);
+    wine->addWidget(label(Liste_region, QT_TR_NOOP("Ré&gion :")), 0, 2);
     wine->addWidget(Liste_region, 0, 3);
-    wine->addWidget(label(millesime, QT_TR_NOOP("Millésime :")), 0, 4);
+    wine->addWidget(label(millesime, QT_TR_NOOP("Millé&sime :")), 0, 4);
     wine->addWidget(millesime, 0, 5);
-    wine->addWidget(label(Liste_appel, QT_TR_NOOP("Appellation :")), 1, 0);
+    wine->addWidget(label(Liste_appel, QT_TR_NOOP("A&ppellation :")), 1, 0);
     wine->addWidget(Liste_appel, 1, 1, 1, 5);
-    wine->addWidget(label(Liste_domaine, QT_TR_NOOP("Domaine ou Château :")), 2, 0);
+    wine->addWidget(label(Liste_domaine, QT_TR_NOOP("Domaine ou C&hâteau :")), 2, 0);
     wine->addWidget(Liste_domaine, 2, 1, 1, 5);
     wine->setColumnStretch(1, 1);
     wine->setColumnStretch(3, 1);
 
     auto* about = new QGridLayout;
     int row = 0;
-    about->addWidget(label(Prop, QT_TR_NOOP("Propriétaire :")), row, 0);
-    about->addWidget(Prop, row++, 1, 1, 5);
-    about->addWidget(label(Rem_vin, QT_TR_NOOP("Remarques :")), row, 0);
-    about->addWidget(Rem_vin, row++, 1, 1, 5);
-    about->addWidget(label(Appreciation, QT_TR_NOOP("Appréciation :")), row, 0);
+    about->addWidget(label(Prop, QT_TR_NOOP("P&ropriétaire :")), row, 0);
+    about->addWidget(Prop, row++, 1, 1, 6);
+    about->addWidget(label(Rem_vin, QT_TR_NOOP("Remar&ques :")), row, 0);
+    about->addWidget(Rem_vin, row++, 1, 1, 6);
+    about->addWidget(label(Appreciation, QT_TR_NOOP("Apprécia&tion :")), row, 0);
     about->addWidget(Appreciation, row, 1);
-    about->addWidget(label(formatb, QT_TR_NOOP("Bouteille :")), row, 2);
+    about->addWidget(label(formatb, QT_TR_NOOP("&Bouteille :")), row, 2);
     about->addWidget(formatb, row, 3);
-    about->addWidget(label(prix, QT_TR_NOOP("Prix :")), row, 4);
+    about->addWidget(label(prix, QT_TR_NOOP("Pri&x :")), row, 4);
     about->addWidget(prix, row++, 5);
-    about->addWidget(label(lieu, QT_TR_NOOP("Lieu d'achat :")), row, 0);
+    about->addWidget(label(lieu, QT_TR_NOOP("&Lieu d'achat :")), row, 0);
     about->addWidget(lieu, row, 1, 1, 3);
-    about->addWidget(label(dateachat, QT_TR_NOOP("Date d'achat :")), row, 4);
+    about->addWidget(label(dateachat, QT_TR_NOOP("&Date d'achat :")), row, 4);
     about->addWidget(dateachat, row++, 5);
-    about->setColumnStretch(1, 1);
-    about->setColumnStretch(3, 1);
+    // The price and purchase date stand beside what they belong with, not at the far edge.
+    about->setColumnStretch(6, 1);
 
     // The drinking.
     auto* drinking = new QFrame(this);
     drinking->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* drunk = new QGridLayout(drinking);
-    drunk->addWidget(label(qte_conso, QT_TR_NOOP("Quantité consommée :")), 0, 0);
+    drunk->addWidget(label(qte_conso, QT_TR_NOOP("Q&uantité consommée :")), 0, 0);
     drunk->addWidget(qte_conso, 0, 1);
-    drunk->addWidget(label(date_conso, QT_TR_NOOP("Date consommation :")), 0, 2);
+    drunk->addWidget(label(date_conso, QT_TR_NOOP("Dat&e consommation :")), 0, 2);
     drunk->addWidget(date_conso, 0, 3);
-    drunk->addWidget(label(comment_conso, QT_TR_NOOP("Commentaires :")), 1, 0);
+    drunk->addWidget(label(comment_conso, QT_TR_NOOP("Co&mmentaires :")), 1, 0);
     drunk->addWidget(comment_conso, 1, 1, 1, 4);
-    drunk->addWidget(label(invites, QT_TR_NOOP("Invités :")), 2, 0);
+    drunk->addWidget(label(invites, QT_TR_NOOP("&Invités :")), 2, 0);
     drunk->addWidget(invites, 2, 1, 1, 4);
     drunk->setColumnStretch(4, 1);
 
@@ -204,8 +200,9 @@ void ConsumedForm::retranslateUi() {
     for (const auto& h : hints) {
         ui::SetHint(h.field, text(h.hint));
     }
-    BitBtn1->setText(text(QT_TR_NOOP("OK")));
-    BitBtn2->setText(text(QT_TR_NOOP("Annuler")));
+    ui::DropUnreachableMnemonics(this);
+    BitBtn1->setText(text(QT_TR_NOOP("&OK")));
+    BitBtn2->setText(text(QT_TR_NOOP("A&nnuler")));
     BitBtn3->setText(text(QT_TR_NOOP("&Aide")));
 }
 

@@ -94,7 +94,7 @@ ui::ReportBand DetailBand(const store::ConsumedWine& entry) {
 
 ui::Report ConsumptionReport(const std::vector<store::ConsumedWine>& entries) {
     ui::Report report;
-    report.title = Tr("Vins consommés");
+    report.title = Tr("Inventaire Vins consommés"); // the printed title, not the window's
     report.pageHeader = PageHeader();
     for (const store::ConsumedWine& entry : entries)
         report.bands.push_back(DetailBand(entry));

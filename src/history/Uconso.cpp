@@ -28,6 +28,7 @@
 #include "store/Text.h"
 #include "ui/BusyCursor.h"
 #include "ui/Cp1252.h"
+#include "ui/MaskedBox.h"
 #include "ui/Dialogs.h"
 #include "ui/Help.h"
 #include "ui/Icons.h"
@@ -57,13 +58,7 @@ QPushButton* Button(QWidget* parent, const char* name, ui::Picture picture) {
 }
 
 QLineEdit* DateBox(QWidget* parent, const char* name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setInputMask(QStringLiteral("99/99/9999"));
-    const QFontMetrics metrics(edit->font());
-    edit->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("0000000000000")));
-    edit->setMaximumWidth(metrics.horizontalAdvance(QStringLiteral("0000000000000000")));
-    return edit;
+    return ui::DateEdit(parent, name, "99/99/9999");
 }
 
 } // namespace
@@ -176,16 +171,16 @@ TConsovin::TConsovin(QWidget* parent) : QDialog(parent) {
 
 void TConsovin::retranslateUi() {
     setWindowTitle(tr("Vins consommés"));
-    colourLabel_->setText(tr("Couleur :"));
-    appellationLabel_->setText(tr("Appellation"));
-    fromLabel_->setText(tr("Période du :"));
-    toLabel_->setText(tr("au :"));
-    searchLabel_->setText(tr("Recherche :"));
-    BitBtn2->setText(tr("R.A.Z"));
+    colourLabel_->setText(tr("&Couleur :"));
+    appellationLabel_->setText(tr("A&ppellation :"));
+    fromLabel_->setText(tr("Période &du :"));
+    toLabel_->setText(tr("a&u :"));
+    searchLabel_->setText(tr("Rec&herche :"));
+    BitBtn2->setText(tr("&R.A.Z"));
     BitBtn5->setText(tr("&Zoom"));
     BitBtn3->setText(tr("&Extérieur"));
     BitBtn4->setText(tr("&Imprimer"));
-    BitBtn1->setText(tr("OK"));
+    BitBtn1->setText(tr("&OK"));
     BitBtn8->setText(tr("&Aide"));
     const struct {
         QWidget* widget;

@@ -53,7 +53,7 @@ TRestoForm::TRestoForm(QWidget* parent) : history::ConsumedForm("TRestoForm", pa
 void TRestoForm::retranslateUi() {
     ConsumedForm::retranslateUi();
     setWindowTitle(tr("Vin consommé à l'extérieur"));
-    select_touteappel->setText(tr("Afficher seulement les appellations de la région"));
+    select_touteappel->setText(tr("A&fficher seulement les appellations de la région"));
 }
 
 bool TRestoForm::readScreen(store::ConsumedWine& entry) const {

@@ -71,7 +71,7 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* quit = addItem(book, "Quitter1", QT_TRANSLATE_NOOP("TMenu", "&Quitter"),
                             QT_TRANSLATE_NOOP("TMenu", "Quitte Tonnelix"));
 
-    QMenu* advice = newMenu("Conseil1", QT_TRANSLATE_NOOP("TMenu", "&Conseil"));
+    QMenu* advice = newMenu("Conseil1", QT_TRANSLATE_NOOP("TMenu", "C&onseil"));
     QAction* chooseWine =
         addItem(advice, "Choisirunvin1", QT_TRANSLATE_NOOP("TMenu", "C&hoisir un vin"),
                 QT_TRANSLATE_NOOP("TMenu", "Aide dans le choix d'un vin"));

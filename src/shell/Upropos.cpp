@@ -170,8 +170,8 @@ void TProposBox::retranslateUi() {
     physMem_->setText(tr("%1 KB").arg(locale.toString(memory_.totalKilobytes)));
     freeRes_->setText(tr("%1 %").arg(memory_.loadPercent));
     wineLabel_->setText(tr("&Vin du jour :"));
-    afficheDebut_->setText(tr("Afficher cette fenêtre au démarrage"));
-    bitBtn1_->setText(tr("OK"));
+    afficheDebut_->setText(tr("&Afficher cette fenêtre au démarrage"));
+    bitBtn1_->setText(tr("&OK"));
     bitBtn2_->setText(tr("&Guide du vin"));
     bitBtn2_->setToolTip(tr("Petit guide du vin"));
 }

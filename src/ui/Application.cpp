@@ -2,10 +2,13 @@
 
 #include "store/Files.h"
 #include "ui/Dialogs.h"
+#include "ui/Keyboard.h"
 
 namespace ui {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    InstallKeyboardRules(*this);
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {

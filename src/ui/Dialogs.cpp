@@ -79,7 +79,7 @@ QString AskOpenFileName(const QString& title, const QString& filter, const QStri
 
 QString AskSaveFileName(const QString& title, const QString& filter, const QString& directory) {
     if (auto* recorder = testing::ActiveRecorder()) {
-        recorder->record({testing::BoxKind::SaveFile, title, filter});
+        recorder->record({testing::BoxKind::SaveFile, title, filter, 0, directory});
         return recorder->nextFileName();
     }
     return QFileDialog::getSaveFileName(DialogParent(), title, directory, filter);

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,6 +14,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QToolBar>
 
 #include <algorithm>
@@ -100,6 +105,11 @@ void PaintPage(QPainter& painter, const ReportPage& page, double pixelsPerMm) {
     }
 }
 
+QString PreviewTitle(const QString& title) {
+    const QString trimmed = title.simplified();
+    return trimmed.isEmpty() ? QStringLiteral("Tonnelix") : trimmed;
+}
+
 QString PdfName(QString name) {
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".pdf");
     return name;
@@ -113,19 +123,43 @@ void AddSavePdfAction(QPrintPreviewDialog& dialog, const Report& report) {
     save->setObjectName(QStringLiteral("savePdf"));
     save->setToolTip(Tr("Enregistre le rapport dans un fichier PDF"));
     QObject::connect(save, &QAction::triggered, &dialog, [&report] {
-        const QString name = AskSaveFileName(Tr("Enregistrer en PDF"), Tr("Documents PDF (*.pdf)"));
+        const QString name =
+            AskSaveFileName(Tr("Enregistrer en PDF"), Tr("Documents PDF (*.pdf)"), ProposedPdfPath(report.title));
         if (name.isEmpty()) return;
         if (!WriteReportPdf(report, PdfName(name)))
             ShowMessageNumber(Tr("Le fichier %1 n'a pas pu être écrit.").arg(PdfName(name)), 0);
     });
 }
 
+} // namespace
+
+QString ProposedPdfPath(const QString& title) {
+    QString name = PreviewTitle(title);
+    // Characters that file systems or the file dialog refuse become dashes.
+    static const QRegularExpression refused(QStringLiteral(R"([/\\:*?"<>|]+)"));
+    name.replace(refused, QStringLiteral("-"));
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+namespace {
+
 bool Preview(const Report& report, const std::vector<ReportPage>& pages, QPrinter& printer) {
     QPrintPreviewDialog dialog(&printer, DialogParent());
-    dialog.setWindowTitle(report.title);
+    dialog.setWindowTitle(PreviewTitle(report.title));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&pages](QPrinter* target) { PaintReport(pages, *target); });
     AddSavePdfAction(dialog, report);
+    // Large enough to read a page at its width without a magnifier.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(room.width() * 9 / 10, room.height() * 9 / 10);
+    }
+    for (QAction* action : dialog.findChildren<QAction*>())
+        if (action->isCheckable() &&
+            action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Fit width"))
+            action->trigger();
     ExecModal(dialog);
     return true;
 }
@@ -253,6 +287,10 @@ std::vector<ReportPage> Report::layOut() const {
             while (next < bands.size() && bands[next].kind == BandKind::Group)
                 needed += bands[next++].height;
             if (next < bands.size()) needed += bands[next].height;
+        } else if (i + 1 < bands.size() && bands[i + 1].kind == BandKind::Summary &&
+                   needed + bands[i + 1].height <= bottom - top) {
+            // Nor does a summary open a page by itself: the last band it sums up goes with it.
+            needed += bands[i + 1].height;
         }
         // A band taller than the column still goes on a fresh one rather than looping.
         if (y + needed > bottom + kSlack && y > top + kSlack) {

@@ -113,6 +113,10 @@ bool PaintReport(const std::vector<ReportPage>& pages, QPrinter& printer);
 
 bool WriteReportPdf(const Report& report, const QString& fileName);
 
+// Where "Save as PDF" proposes to write a report: the user's documents folder, under a name made
+// from the report's title.
+QString ProposedPdfPath(const QString& title);
+
 // Preview Yes: the preview window, from which the person prints or saves a PDF. Preview No:
 // the printer chosen in the printer set-up, else the system's default. False, after a warning
 // saying why, when the report could not be printed.

@@ -21,6 +21,9 @@ void MakeShownOnly(QLineEdit* edit);
 // A button showing one of the program's pictures, named for tests and readers.
 QPushButton* PictureButton(QWidget* parent, const char* name, Picture picture);
 
+// The box is as wide as `chars` characters of its font, and stays so when the font changes.
+void FitToChars(QLineEdit* edit, int chars);
+
 // The hint of a control: its tool tip and the status-bar text.
 void SetHint(QWidget* widget, const QString& hint);
 

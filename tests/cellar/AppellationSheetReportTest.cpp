@@ -53,7 +53,7 @@ TEST_F(AppellationSheetReportTest, DishesBesideVintagesRowByRow) {
     const auto pages = report->layOut();
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].bandsOf(BandKind::PageHeader).front()->texts(),
-              (QStringList{"Pauillac - Rouge     ", QString::fromUtf8("Température de service :"),
+              (QStringList{"Pauillac - Rouge", QString::fromUtf8("Température de service :"),
                            QString::fromUtf8("17 °C"), QString::fromUtf8("Période de garde :"),
                            QString::fromUtf8("10 à 30 ans"),
                            "Plats :", QString::fromUtf8("Millésimes :")}));
@@ -94,13 +94,38 @@ TEST_F(AppellationSheetReportTest, PrintedOnlyWhenDishesOrVintagesAreKnown) {
     }
 }
 
+// The longest vintage charts of the shipped bases run to 43 years.
+TEST_F(AppellationSheetReportTest, ALongChartLeavesNoRowsAloneOnALastPage) {
+    const struct {
+        int vintages;
+        std::size_t pages;
+    } cases[] = {{38, 1}, {43, 1}, {49, 1}, {60, 2}, {80, 2}};
+    for (const auto& c : cases) {
+        std::vector<std::string> lines{
+            store::VintageHeader(store::PadText("Bordeaux", 20), store::PadText("Pauillac", 30))};
+        for (int year = 2024; year > 2024 - c.vintages; --year)
+            lines.push_back("      " + std::to_string(year) + ",15");
+        WriteFileBytes("Annee.dat", CrLf(lines));
+        Select("Rouge", "Pauillac");
+        const auto pages = cellar::AppellationSheet({}, {})->layOut();
+        EXPECT_EQ(pages.size(), c.pages) << c.vintages;
+        std::size_t rows = 0;
+        for (const auto& page : pages) {
+            const std::size_t here = page.bandsOf(BandKind::Detail).size();
+            EXPECT_GE(here, 20u) << c.vintages << " vintages, page " << page.number;
+            rows += here;
+        }
+        EXPECT_EQ(rows, std::size_t(c.vintages));
+    }
+}
+
 TEST_F(AppellationSheetReportTest, EnglishCaptions) {
     loadEnglish();
     Select("Rouge", "Pauillac");
     const auto report = cellar::AppellationSheet({}, {});
     ASSERT_TRUE(report);
     const QStringList header = report->layOut()[0].bandsOf(BandKind::PageHeader).front()->texts();
-    EXPECT_EQ(header, (QStringList{"Pauillac - Rouge     ", "Serving temperature:", "",
+    EXPECT_EQ(header, (QStringList{"Pauillac - Rouge", "Serving temperature:", "",
                                    "Keeping period:", "", "Dishes:", "Vintages:"}));
 }
 

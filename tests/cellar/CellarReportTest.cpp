@@ -134,7 +134,7 @@ TEST_F(CellarReportTest, PrintsTheWinesTheCellarBookLists) {
     EXPECT_EQ(
         Outline(capture.outputs()[1].pages),
         (QStringList{"1:Rouge", "2:Bordeaux", "D:Pauillac", "2:Bourgogne", "D:Pommard", "S"}));
-    EXPECT_EQ(capture.outputs()[0].report.title, "Livre de cave");
+    EXPECT_EQ(capture.outputs()[0].report.title, "Inventaire Livre de Cave");
 }
 
 TEST_F(CellarReportTest, SummaryLinesPerColourAndTotal) {

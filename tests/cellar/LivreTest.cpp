@@ -133,7 +133,7 @@ TEST_F(LivreTest, EnglishTexts) {
     EXPECT_EQ(livre.windowTitle(), "Cellar book");
     auto* view = livre.findChild<QTableView*>("Liste_vins");
     EXPECT_EQ(view->model()->headerData(0, Qt::Horizontal).toString(), "Colour");
-    EXPECT_EQ(livre.findChild<QPushButton*>("BitBtn2")->text(), "Reset");
+    EXPECT_EQ(livre.findChild<QPushButton*>("BitBtn2")->text(), "&Reset");
     EXPECT_EQ(livre.findChild<QLineEdit*>("Recherche")->toolTip(), "Text to look for");
 }
 

@@ -214,7 +214,7 @@ TEST_F(NewWineTest, EnglishTexts) {
     TNewForm form;
     EXPECT_EQ(form.windowTitle(), "Adding a wine to the cellar");
     EXPECT_EQ(Box(form, "Liste_domaine")->toolTip(), QString::fromUtf8("Name of the estate or château"));
-    EXPECT_EQ(Field<QCheckBox>(form, "select_touteappel")->text(), "Show only the appellations of the region");
+    EXPECT_EQ(Field<QCheckBox>(form, "select_touteappel")->text(), "Show only the appellations of the re&gion");
 }
 
 } // namespace

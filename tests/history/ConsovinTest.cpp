@@ -266,12 +266,12 @@ TEST_F(ConsovinTest, TextsAreEnglishWithTheEnglishModule) {
     window = std::make_unique<TConsovin>();
     EXPECT_EQ(window->windowTitle(), "Wines drunk");
     EXPECT_EQ(List()->model()->headerData(3, Qt::Horizontal).toString(), "Drunk on");
-    EXPECT_EQ(window->findChild<QPushButton*>("BitBtn2")->text(), "Reset");
+    EXPECT_EQ(window->findChild<QPushButton*>("BitBtn2")->text(), "&Reset");
     TZoomConsoForm zoom;
     EXPECT_EQ(zoom.windowTitle(), "Characteristics of a wine drunk");
     TRestoForm resto;
     EXPECT_EQ(resto.windowTitle(), "Wine drunk elsewhere");
-    EXPECT_EQ(resto.findChild<QPushButton*>("BitBtn2")->text(), "Cancel");
+    EXPECT_EQ(resto.findChild<QPushButton*>("BitBtn2")->text(), "&Cancel");
 }
 
 } // namespace

@@ -4,7 +4,12 @@
 
 #include <QAction>
 #include <QFile>
+#include <QDir>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QRegularExpression>
 
 #include "ui/Report.h"
@@ -77,6 +82,16 @@ TEST_F(ReportTest, GroupHeadingMovesWithTheBandItIntroduces) {
     EXPECT_EQ(second.mid(1, 3), (QStringList{"Rouge", "Bordeaux", "6"}));
 }
 
+TEST_F(ReportTest, ASummaryNeverOpensAPageAlone) {
+    // Six details of 40 mm fill the first page exactly; the summary takes the sixth with it.
+    ui::Report report = TitledReport(6);
+    report.bands.push_back(Band(BandKind::Summary, 10, QStringLiteral("Total")));
+    const auto pages = report.layOut();
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(DetailTexts(pages[1]), QStringList{"6"});
+    EXPECT_EQ(pages[1].bandsOf(BandKind::Summary).size(), 1u);
+}
+
 TEST_F(ReportTest, ColumnsFillDownThenAcrossWithoutHeaderOrFooter) {
     ui::Report report;
     report.columns = 2;
@@ -145,6 +160,36 @@ TEST_F(ReportTest, PreviewWindowSavesAPdf) {
     EXPECT_EQ(modals[0].text, "QPrintPreviewDialog");
     EXPECT_EQ(modals[0].title, "Essai");
     EXPECT_TRUE(IsPdfOfPages(QStringLiteral("inventaire.pdf"), 2));
+}
+
+TEST_F(ReportTest, PreviewOpensLargeAtPageWidthAndProposesTheDocumentsFolder) {
+    ui::State().preview = true;
+    QSize size;
+    QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
+    recorder->queueModal([&](QDialog& dialog) {
+        size = dialog.size();
+        if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) zoom = preview->zoomMode();
+        if (auto* save = dialog.findChild<QAction*>(QStringLiteral("savePdf"))) save->trigger();
+        return int(QDialog::Rejected);
+    });
+    ui::Report report = TitledReport(1);
+    report.title = QStringLiteral("Pauillac - Rouge     ");
+    EXPECT_TRUE(ui::OutputReport(report));
+
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_GE(size.width(), room.width() * 8 / 10);
+    EXPECT_GE(size.height(), room.height() * 8 / 10);
+    EXPECT_EQ(zoom, QPrintPreviewWidget::FitToWidth);
+    const auto modals = recorder->boxesOf(ui::testing::BoxKind::Modal);
+    ASSERT_EQ(modals.size(), 1u);
+    EXPECT_EQ(modals[0].title, "Pauillac - Rouge");
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const auto saves = recorder->boxesOf(ui::testing::BoxKind::SaveFile);
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].proposed, documents.filePath("Pauillac - Rouge.pdf"));
+    // A title holding characters that file names refuse still makes a name.
+    EXPECT_EQ(ui::ProposedPdfPath(QStringLiteral("Vins 1999/2000: \"rouges\"")),
+              documents.filePath("Vins 1999-2000- -rouges-.pdf"));
 }
 
 // With Preview No nothing reaches a real printer during tests; the print is recorded instead.

@@ -99,7 +99,7 @@ TEST_F(AboutBoxTest, ShowsVersionMemoryTheWineOfTheDayAndTheWelcomeChoice) {
     QCoreApplication::processEvents();
     EXPECT_EQ(box.windowTitle(), "About ...");
     EXPECT_EQ(box.findChild<QLabel*>("Version_number")->text(), "Version: 3.01");
-    EXPECT_EQ(box.findChild<QCheckBox*>("Affiche_debut")->text(), "Show this window at start-up");
+    EXPECT_EQ(box.findChild<QCheckBox*>("Affiche_debut")->text(), "&Show this window at start-up");
 }
 
 TEST_F(AboutBoxTest, EmptyMemoWithoutAppellationBase) {

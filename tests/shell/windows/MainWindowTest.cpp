@@ -80,7 +80,7 @@ const struct {
     const char* english;
 } kMenus[] = {
     {"Livredecave1", "&Livre de Cave", "Cellar &Book"},
-    {"Conseil1", "&Conseil", "&Advice"},
+    {"Conseil1", "C&onseil", "&Advice"},
     {"Recherche1", "&Recherche", "Sea&rch"},
     {"Administration1", "A&dministration", "Ad&ministration"},
     {"Langue1", "Lan&gue", "&Language"},
