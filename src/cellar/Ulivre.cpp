@@ -110,7 +110,6 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
     BitBtn1->setDefault(true);
     for (QWidget* criterion : std::initializer_list<QWidget*>{Liste_coul, Liste_region, Recherche, allWines_, toDrink_})
         ui::IgnoreEnter(criterion);
-    BitBtn7->setEnabled(false); // the statistics window comes later
 
     Nb = new QLineEdit(this);
     Nb->setObjectName(QStringLiteral("Nb"));
