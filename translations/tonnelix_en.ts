@@ -129,9 +129,9 @@
         <translation>The price entered is incorrect</translation>
     </message>
     <message>
-        <source>Le prix ne doit pas dépasser 100000</source>
+        <source>Le prix doit être inférieur à 100000</source>
         <comment>9</comment>
-        <translation>The price must not exceed 100000</translation>
+        <translation>The price must be less than 100000</translation>
     </message>
     <message>
         <source>La date d&apos;achat est incorrecte</source>
