@@ -97,7 +97,8 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
 
     grid_ = new QGridLayout;
     int row = 0;
-    grid_->addWidget(label(Liste_domaine, QT_TRANSLATE_NOOP("TNewForm", "Domaine ou Château :")), row, 0);
+    grid_->addWidget(label(Liste_domaine, QT_TRANSLATE_NOOP("TNewForm", "Domaine ou Château :")),
+                     row, 0);
     grid_->addWidget(Liste_domaine, row++, 1, 1, 5);
 
     auto* identity = new QFrame(this);
@@ -109,7 +110,8 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     identityGrid->addWidget(Liste_region, 0, 3);
     identityGrid->addWidget(label(Quantite, QT_TRANSLATE_NOOP("TNewForm", "Quantité :")), 0, 4);
     identityGrid->addWidget(Quantite, 0, 5);
-    identityGrid->addWidget(label(Liste_appel, QT_TRANSLATE_NOOP("TNewForm", "Appellation :")), 1, 0);
+    identityGrid->addWidget(label(Liste_appel, QT_TRANSLATE_NOOP("TNewForm", "Appellation :")), 1,
+                            0);
     identityGrid->addWidget(Liste_appel, 1, 1, 1, 3);
     identityGrid->addWidget(label(millesime, QT_TRANSLATE_NOOP("TNewForm", "Millésime :")), 1, 4);
     identityGrid->addWidget(millesime, 1, 5);
@@ -155,10 +157,12 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     main->addLayout(buttonRow_);
 
     // The tab order starts with the domaine and follows the form.
-    QWidget* order[] = {Liste_domaine, Liste_coul, Liste_region, Quantite, Liste_appel, millesime, Prop,
-                        Remarques, Appreciation, Emplacement, format, prix, dateachat, apogee, Lieu,
-                        select_touteappel, BitBtn1, BitBtn2, BitBtn3};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    QWidget* order[] = {
+        Liste_domaine, Liste_coul,        Liste_region, Liste_appel, Quantite, millesime, Prop,
+        Remarques,     Appreciation,      Emplacement,  format,      prix,     dateachat, apogee,
+        Lieu,          select_touteappel, BitBtn1,      BitBtn2,     BitBtn3};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     IdentityCascade::Controls controls;
     controls.domaine = Liste_domaine;
@@ -173,10 +177,23 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     controls.peakAfterNarrowing = withKeeping;
     cascade_ = new IdentityCascade(controls, this);
     prix->installEventFilter(this);
+
+    using W = store::CellarWine;
+    const std::pair<QWidget*, std::string W::*> fields[] = {
+        {Liste_coul, &W::colour},     {Liste_region, &W::region}, {Liste_appel, &W::appellation},
+        {Liste_domaine, &W::domaine}, {Appreciation, &W::mark},   {format, &W::bottleFormat},
+        {Quantite, &W::quantity},     {prix, &W::price},          {dateachat, &W::purchaseDate},
+        {apogee, &W::peakYear},       {millesime, &W::vintage},   {Emplacement, &W::location},
+        {Remarques, &W::remarks},     {Prop, &W::owner},          {Lieu, &W::purchasePlace},
+    };
+    for (const auto& [control, field] : fields)
+        shown_.add(control, field);
 }
 
 // The form's own texts are those of the new wine window, whichever window shows them.
-QString WineForm::text(const char* source) const { return QCoreApplication::translate("TNewForm", source); }
+QString WineForm::text(const char* source) const {
+    return QCoreApplication::translate("TNewForm", source);
+}
 
 bool WineForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == prix && event->type() == QEvent::FocusOut) prixExit();
@@ -188,7 +205,10 @@ void NormalisePriceBox(QLineEdit* box) {
     if (normalised) box->setText(QString::fromLatin1(*normalised));
 }
 
-void WineForm::prixExit() { NormalisePriceBox(prix); }
+// A stored price the user did not touch stays as shown, even one the mask lays out oddly.
+void WineForm::prixExit() {
+    if (shown_.touched(prix)) NormalisePriceBox(prix);
+}
 
 void WineForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslateUi();
@@ -196,7 +216,8 @@ void WineForm::changeEvent(QEvent* event) {
 }
 
 void WineForm::retranslateUi() {
-    for (const auto& l : labels_) l.label->setText(text(l.caption));
+    for (const auto& l : labels_)
+        l.label->setText(text(l.caption));
     const struct {
         QWidget* field;
         const char* hint;
@@ -223,7 +244,8 @@ void WineForm::retranslateUi() {
         if (h.field == nullptr) continue;
         ui::SetHint(h.field, text(h.hint));
     }
-    select_touteappel->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Afficher seulement les appellations de la région")));
+    select_touteappel->setText(
+        text(QT_TRANSLATE_NOOP("TNewForm", "Afficher seulement les appellations de la région")));
     BitBtn1->setText(text(QT_TRANSLATE_NOOP("TNewForm", "OK")));
     BitBtn2->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Annuler")));
     BitBtn3->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Aide")));
@@ -232,21 +254,25 @@ void WineForm::retranslateUi() {
 void WineForm::fillMarksAndFormats() {
     const store::Vocabulary& lists = store::State().lists;
     Appreciation->clear();
-    for (const auto& entry : lists.marks.entries) Appreciation->addItem(ui::ToQString(store::RightTrim(entry)));
+    for (const auto& entry : lists.marks.entries)
+        Appreciation->addItem(ui::ToQString(store::RightTrim(entry)));
     Appreciation->addItem(ui::ToQString(store::RightTrim(lists.marks.fixedEntry)));
     format->clear();
-    for (const auto& entry : lists.bottleFormats.entries) format->addItem(ui::ToQString(store::RightTrim(entry)));
+    for (const auto& entry : lists.bottleFormats.entries)
+        format->addItem(ui::ToQString(store::RightTrim(entry)));
 }
 
 bool WineForm::lireScreen(store::CellarWine& wine) {
-    prixExit(); // a price typed as "12   .5" reads as 12.50 even when the box was not left
     const QLineEdit* texts[] = {Prop, Remarques, Emplacement, Lieu};
     for (const QLineEdit* field : texts)
         if (!ui::CheckCp1252(field->text())) return false;
-    if (!ui::CheckCp1252(Liste_domaine->currentText()) || !ui::CheckCp1252(Liste_appel->currentText())) return false;
+    if (!ui::CheckCp1252(Liste_domaine->currentText()) ||
+        !ui::CheckCp1252(Liste_appel->currentText()))
+        return false;
 
     auto chosen = [](const QComboBox* box, int width) {
-        return box->currentIndex() >= 0 ? store::PadText(ui::StoredBytes(box->currentText()), width) : store::Blanks(width);
+        return box->currentIndex() >= 0 ? store::PadText(ui::StoredBytes(box->currentText()), width)
+                                        : store::Blanks(width);
     };
     wine.vintage = store::PadText(store::RightTrim(ui::StoredBytes(millesime->displayText())), 4);
     wine.colour = chosen(Liste_coul, 10);
@@ -258,7 +284,11 @@ bool WineForm::lireScreen(store::CellarWine& wine) {
     wine.domaine = store::PadText(ui::StoredBytes(Liste_domaine->currentText()), 50);
     wine.remarks = store::PadText(ui::StoredBytes(Remarques->text()), 50);
     wine.quantity = store::Trim(ui::StoredBytes(Quantite->displayText())).substr(0, 2);
-    wine.price = store::Trim(ui::StoredBytes(prix->displayText())).substr(0, 8);
+    // A price typed as "12   .5" reads as 12.50 even when the box was not left; the box itself
+    // stays as typed, so that a refused entry leaves it alone.
+    const std::string price = ui::StoredBytes(prix->displayText());
+    const auto normalised = shown_.touched(prix) ? store::NormalisedPriceText(price) : std::nullopt;
+    wine.price = store::Trim(normalised ? *normalised : price).substr(0, 8);
     const std::string date = ui::StoredBytes(dateachat->displayText());
     wine.purchaseDate = date == "  /  /    " ? store::Blanks(10) : store::PadText(date, 10);
     wine.peakYear = store::PadText(ui::StoredBytes(apogee->displayText()), 4);
@@ -270,7 +300,8 @@ bool WineForm::lireScreen(store::CellarWine& wine) {
 }
 
 void WineForm::recordReferences(const store::CellarWine& wine) {
-    cascade_->recordReferences(wine.colour, wine.region, wine.appellation, wine.domaine, wine.owner);
+    cascade_->recordReferences(wine.colour, wine.region, wine.appellation, wine.domaine,
+                               wine.owner);
 }
 
 void WineForm::StoredForms(store::CellarWine& wine) {

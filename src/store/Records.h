@@ -99,8 +99,10 @@ struct Replaced {
     bool done = false;
     long position = -1; // where the new record stands; -1 when there is none
 };
-Replaced ReplaceCellarWine(long position, const CellarWine& old, const std::optional<CellarWine>& wine);
-Replaced ReplaceConsumedWine(long position, const ConsumedWine& old, const std::optional<ConsumedWine>& entry);
+Replaced ReplaceCellarWine(long position, const CellarWine& old,
+                           const std::optional<CellarWine>& wine);
+Replaced ReplaceConsumedWine(long position, const ConsumedWine& old,
+                             const std::optional<ConsumedWine>& entry);
 
 // Where the record that stood at `position` stands after a replace that removed the record at
 // `removed` and put one at `inserted` (-1 for none).
@@ -120,6 +122,7 @@ bool PeakYearHasCome(const CellarWine& wine);
 long CellarPositionOfMatch(long n);
 
 // True when a record has these colour, region and appellation, each right-trimmed.
-bool CellarHasWine(const std::string& colour, const std::string& region, const std::string& appellation);
+bool CellarHasWine(const std::string& colour, const std::string& region,
+                   const std::string& appellation);
 
 } // namespace store
