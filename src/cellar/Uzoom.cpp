@@ -41,8 +41,7 @@ TZoomForm::TZoomForm(QWidget* parent) : cellar::WineForm("TZoomForm", false, par
     BitBtn7 = new QPushButton(this);
     BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
     int at = buttonRow_->indexOf(BitBtn1);
-    for (QPushButton* b : {BitBtn6, BitBtn7, BitBtn4, BitBtn5})
-        buttonRow_->insertWidget(at++, b);
+    for (QPushButton* b : {BitBtn6, BitBtn7, BitBtn4, BitBtn5}) buttonRow_->insertWidget(at++, b);
     setTabOrder(BitBtn3, BitBtn6);
     setTabOrder(BitBtn6, BitBtn7);
     setTabOrder(BitBtn7, BitBtn4);
@@ -78,8 +77,7 @@ void TZoomForm::retranslateUi() {
         {BitBtn6, tr("Vin précédent")},
         {BitBtn7, tr("Vin suivant")},
     };
-    for (const auto& h : hints)
-        ui::SetHint(h.button, h.hint);
+    for (const auto& h : hints) ui::SetHint(h.button, h.hint);
     BitBtn4->setText(tr("&Étiquettes"));
     BitBtn5->setText(tr("&Caractéristiques"));
     BitBtn6->setText(tr("<< &Précédent"));
@@ -109,8 +107,7 @@ void TZoomForm::afficheVin() {
     const QString domaine = ui::ShownField(wine.domaine);
     if (!domaine.isEmpty() && Liste_domaine->findText(domaine, Qt::MatchFixedString) < 0)
         cellar::IdentityCascade::AddSorted(Liste_domaine, domaine);
-    Liste_domaine->setCurrentIndex(
-        domaine.isEmpty() ? -1 : Liste_domaine->findText(domaine, Qt::MatchFixedString));
+    Liste_domaine->setCurrentIndex(domaine.isEmpty() ? -1 : Liste_domaine->findText(domaine, Qt::MatchFixedString));
     if (domaine.isEmpty()) Liste_domaine->setEditText(QString());
     ChooseOr(Appreciation, ui::ShownField(wine.mark), Appreciation->count() - 1);
     ChooseOr(format, ui::ShownField(wine.bottleFormat), format->count() > 0 ? 0 : -1);
@@ -221,12 +218,8 @@ void TZoomForm::step(int direction) {
     afficheVin();
 }
 
-void TZoomForm::BitBtn6Click() {
-    step(-1);
-}
-void TZoomForm::BitBtn7Click() {
-    step(+1);
-}
+void TZoomForm::BitBtn6Click() { step(-1); }
+void TZoomForm::BitBtn7Click() { step(+1); }
 
 void TZoomForm::BitBtn4Click() {
     store::CellarWine wine;
@@ -241,8 +234,7 @@ void TZoomForm::BitBtn4Click() {
 }
 
 void TZoomForm::BitBtn5Click() {
-    cellar::State().selectedAppellation = {loaded_.colour, loaded_.region, loaded_.appellation,
-                                           loaded_.vintage};
+    cellar::State().selectedAppellation = {loaded_.colour, loaded_.region, loaded_.appellation, loaded_.vintage};
     TVinForm form(this);
     ui::ExecModal(form);
 }

@@ -97,8 +97,7 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
 
     grid_ = new QGridLayout;
     int row = 0;
-    grid_->addWidget(label(Liste_domaine, QT_TRANSLATE_NOOP("TNewForm", "Domaine ou Château :")),
-                     row, 0);
+    grid_->addWidget(label(Liste_domaine, QT_TRANSLATE_NOOP("TNewForm", "Domaine ou Château :")), row, 0);
     grid_->addWidget(Liste_domaine, row++, 1, 1, 5);
 
     auto* identity = new QFrame(this);
@@ -110,8 +109,7 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     identityGrid->addWidget(Liste_region, 0, 3);
     identityGrid->addWidget(label(Quantite, QT_TRANSLATE_NOOP("TNewForm", "Quantité :")), 0, 4);
     identityGrid->addWidget(Quantite, 0, 5);
-    identityGrid->addWidget(label(Liste_appel, QT_TRANSLATE_NOOP("TNewForm", "Appellation :")), 1,
-                            0);
+    identityGrid->addWidget(label(Liste_appel, QT_TRANSLATE_NOOP("TNewForm", "Appellation :")), 1, 0);
     identityGrid->addWidget(Liste_appel, 1, 1, 1, 3);
     identityGrid->addWidget(label(millesime, QT_TRANSLATE_NOOP("TNewForm", "Millésime :")), 1, 4);
     identityGrid->addWidget(millesime, 1, 5);
@@ -161,8 +159,7 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
         Liste_domaine, Liste_coul,        Liste_region, Liste_appel, Quantite, millesime, Prop,
         Remarques,     Appreciation,      Emplacement,  format,      prix,     dateachat, apogee,
         Lieu,          select_touteappel, BitBtn1,      BitBtn2,     BitBtn3};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     IdentityCascade::Controls controls;
     controls.domaine = Liste_domaine;
@@ -191,9 +188,7 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
 }
 
 // The form's own texts are those of the new wine window, whichever window shows them.
-QString WineForm::text(const char* source) const {
-    return QCoreApplication::translate("TNewForm", source);
-}
+QString WineForm::text(const char* source) const { return QCoreApplication::translate("TNewForm", source); }
 
 bool WineForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == prix && event->type() == QEvent::FocusOut) prixExit();
@@ -216,8 +211,7 @@ void WineForm::changeEvent(QEvent* event) {
 }
 
 void WineForm::retranslateUi() {
-    for (const auto& l : labels_)
-        l.label->setText(text(l.caption));
+    for (const auto& l : labels_) l.label->setText(text(l.caption));
     const struct {
         QWidget* field;
         const char* hint;
@@ -244,8 +238,7 @@ void WineForm::retranslateUi() {
         if (h.field == nullptr) continue;
         ui::SetHint(h.field, text(h.hint));
     }
-    select_touteappel->setText(
-        text(QT_TRANSLATE_NOOP("TNewForm", "Afficher seulement les appellations de la région")));
+    select_touteappel->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Afficher seulement les appellations de la région")));
     BitBtn1->setText(text(QT_TRANSLATE_NOOP("TNewForm", "OK")));
     BitBtn2->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Annuler")));
     BitBtn3->setText(text(QT_TRANSLATE_NOOP("TNewForm", "Aide")));
@@ -254,25 +247,20 @@ void WineForm::retranslateUi() {
 void WineForm::fillMarksAndFormats() {
     const store::Vocabulary& lists = store::State().lists;
     Appreciation->clear();
-    for (const auto& entry : lists.marks.entries)
-        Appreciation->addItem(ui::ToQString(store::RightTrim(entry)));
+    for (const auto& entry : lists.marks.entries) Appreciation->addItem(ui::ToQString(store::RightTrim(entry)));
     Appreciation->addItem(ui::ToQString(store::RightTrim(lists.marks.fixedEntry)));
     format->clear();
-    for (const auto& entry : lists.bottleFormats.entries)
-        format->addItem(ui::ToQString(store::RightTrim(entry)));
+    for (const auto& entry : lists.bottleFormats.entries) format->addItem(ui::ToQString(store::RightTrim(entry)));
 }
 
 bool WineForm::lireScreen(store::CellarWine& wine) {
     const QLineEdit* texts[] = {Prop, Remarques, Emplacement, Lieu};
     for (const QLineEdit* field : texts)
         if (!ui::CheckCp1252(field->text())) return false;
-    if (!ui::CheckCp1252(Liste_domaine->currentText()) ||
-        !ui::CheckCp1252(Liste_appel->currentText()))
-        return false;
+    if (!ui::CheckCp1252(Liste_domaine->currentText()) || !ui::CheckCp1252(Liste_appel->currentText())) return false;
 
     auto chosen = [](const QComboBox* box, int width) {
-        return box->currentIndex() >= 0 ? store::PadText(ui::StoredBytes(box->currentText()), width)
-                                        : store::Blanks(width);
+        return box->currentIndex() >= 0 ? store::PadText(ui::StoredBytes(box->currentText()), width) : store::Blanks(width);
     };
     wine.vintage = store::PadText(store::RightTrim(ui::StoredBytes(millesime->displayText())), 4);
     wine.colour = chosen(Liste_coul, 10);
@@ -300,8 +288,7 @@ bool WineForm::lireScreen(store::CellarWine& wine) {
 }
 
 void WineForm::recordReferences(const store::CellarWine& wine) {
-    cascade_->recordReferences(wine.colour, wine.region, wine.appellation, wine.domaine,
-                               wine.owner);
+    cascade_->recordReferences(wine.colour, wine.region, wine.appellation, wine.domaine, wine.owner);
 }
 
 void WineForm::StoredForms(store::CellarWine& wine) {

@@ -70,7 +70,7 @@ protected:
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;
-    QHBoxLayout* buttonRow_; // extra buttons go before OK
+    QHBoxLayout* buttonRow_;   // extra buttons go before OK
     QGridLayout* grid_;
 
 private:

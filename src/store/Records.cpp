@@ -13,7 +13,8 @@ namespace {
 
 constexpr std::size_t kRecordLineLimit = 255;
 
-template <class Record> struct Field {
+template <class Record>
+struct Field {
     std::string Record::*member;
     int line; // 0-based line of the record
     int width;
@@ -42,22 +43,24 @@ constexpr Field<ConsumedWine> kConsumedLayout[] = {
     {&ConsumedWine::price, 1, 8},          {&ConsumedWine::purchaseDate, 1, 10},
 };
 
-template <class Record> struct Traits;
+template <class Record>
+struct Traits;
 
-template <> struct Traits<CellarWine> {
+template <>
+struct Traits<CellarWine> {
     static constexpr int kLines = 3;
     static constexpr int kFormatMessage = 1;
     static constexpr const auto& kLayout = kCellarLayout;
     static const std::string& File() { return State().files.cellar; }
     static void AfterRead(CellarWine& w) {
         std::size_t end = w.mark.size();
-        while (end > 0 && w.mark[end - 1] == ' ')
-            --end;
+        while (end > 0 && w.mark[end - 1] == ' ') --end;
         w.mark.resize(end);
     }
 };
 
-template <> struct Traits<ConsumedWine> {
+template <>
+struct Traits<ConsumedWine> {
     static constexpr int kLines = 2;
     static constexpr int kFormatMessage = 2;
     static constexpr const auto& kLayout = kConsumedLayout;
@@ -68,13 +71,15 @@ template <> struct Traits<ConsumedWine> {
 using RecordLines = std::array<std::string, 3>;
 
 // Reads the lines of one record; returns how many could be read before the end.
-template <class Record> int ReadRecordLines(LineReader& in, RecordLines& lines) {
+template <class Record>
+int ReadRecordLines(LineReader& in, RecordLines& lines) {
     for (int i = 0; i < Traits<Record>::kLines; ++i)
         if (!in.readLine(lines[static_cast<std::size_t>(i)], kRecordLineLimit)) return i;
     return Traits<Record>::kLines;
 }
 
-template <class Record> void ParseRecord(const RecordLines& lines, Record& record) {
+template <class Record>
+void ParseRecord(const RecordLines& lines, Record& record) {
     int line = -1;
     std::size_t column = 1;
     for (const auto& f : Traits<Record>::kLayout) {
@@ -90,9 +95,9 @@ template <class Record> void ParseRecord(const RecordLines& lines, Record& recor
     Traits<Record>::AfterRead(record);
 }
 
-template <class Record> void FormatRecord(const Record& record, RecordLines& lines) {
-    for (auto& l : lines)
-        l.clear();
+template <class Record>
+void FormatRecord(const Record& record, RecordLines& lines) {
+    for (auto& l : lines) l.clear();
     for (const auto& f : Traits<Record>::kLayout) {
         std::string& out = lines[static_cast<std::size_t>(f.line)];
         const std::string& value = record.*f.member;
@@ -102,36 +107,37 @@ template <class Record> void FormatRecord(const Record& record, RecordLines& lin
     }
 }
 
-template <class Record> Record Padded(const Record& record) {
+template <class Record>
+Record Padded(const Record& record) {
     Record result = record;
-    for (const auto& f : Traits<Record>::kLayout)
-        result.*f.member = PadText(record.*f.member, f.width);
+    for (const auto& f : Traits<Record>::kLayout) result.*f.member = PadText(record.*f.member, f.width);
     return result;
 }
 
-template <class Record> bool ReadRecord(LineReader& in, Record& record) {
+template <class Record>
+bool ReadRecord(LineReader& in, Record& record) {
     RecordLines lines;
     const int got = ReadRecordLines<Record>(in, lines);
     if (got < Traits<Record>::kLines) {
-        for (int i = got; i < Traits<Record>::kLines; ++i)
-            ShowMessage(Traits<Record>::kFormatMessage);
+        for (int i = got; i < Traits<Record>::kLines; ++i) ShowMessage(Traits<Record>::kFormatMessage);
         return false;
     }
     ParseRecord(lines, record);
     return true;
 }
 
-template <class Record> void WriteRecord(SafeFileWriter& out, const Record& record) {
+template <class Record>
+void WriteRecord(SafeFileWriter& out, const Record& record) {
     thread_local RecordLines lines;
     FormatRecord(record, lines);
-    for (int i = 0; i < Traits<Record>::kLines; ++i)
-        out.writeLine(lines[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < Traits<Record>::kLines; ++i) out.writeLine(lines[static_cast<std::size_t>(i)]);
 }
 
 // Copies a record file into its replacement, one record at a time. A record cut short at
 // the end shows its format message once per missing line; its lines are kept and written
 // at the end, so a rewrite neither duplicates a record nor loses what the file held.
-template <class Record> class RecordCopy {
+template <class Record>
+class RecordCopy {
 public:
     RecordCopy(LineReader& in, SafeFileWriter& out) : in_(in), out_(out) {}
 
@@ -139,10 +145,8 @@ public:
         if (in_.eof()) return false;
         const int got = ReadRecordLines<Record>(in_, lines_);
         if (got < Traits<Record>::kLines) {
-            for (int i = 0; i < got; ++i)
-                partial_.push_back(lines_[static_cast<std::size_t>(i)]);
-            for (int i = got; i < Traits<Record>::kLines; ++i)
-                ShowMessage(Traits<Record>::kFormatMessage);
+            for (int i = 0; i < got; ++i) partial_.push_back(lines_[static_cast<std::size_t>(i)]);
+            for (int i = got; i < Traits<Record>::kLines; ++i) ShowMessage(Traits<Record>::kFormatMessage);
             return false;
         }
         ParseRecord(lines_, record);
@@ -154,8 +158,7 @@ public:
     bool hasPartial() const { return !partial_.empty(); }
 
     void finish() {
-        for (const auto& line : partial_)
-            out_.writeLine(line);
+        for (const auto& line : partial_) out_.writeLine(line);
         out_.commit();
     }
 
@@ -166,20 +169,15 @@ private:
     std::vector<std::string> partial_;
 };
 
-int Compare(const std::string& a, const std::string& b) {
-    return a.compare(b);
-}
+int Compare(const std::string& a, const std::string& b) { return a.compare(b); }
 
 // True when the new wine goes before the existing one under the current Sort.
 bool CellarInsertsBefore(const CellarWine& existing, const CellarWine& wine) {
     using M = std::string CellarWine::*;
     static constexpr M kOrders[3][5] = {
-        {&CellarWine::colour, &CellarWine::region, &CellarWine::vintage, &CellarWine::appellation,
-         &CellarWine::domaine},
-        {&CellarWine::colour, &CellarWine::region, &CellarWine::appellation, &CellarWine::vintage,
-         &CellarWine::domaine},
-        {&CellarWine::region, &CellarWine::colour, &CellarWine::vintage, &CellarWine::appellation,
-         &CellarWine::domaine},
+        {&CellarWine::colour, &CellarWine::region, &CellarWine::vintage, &CellarWine::appellation, &CellarWine::domaine},
+        {&CellarWine::colour, &CellarWine::region, &CellarWine::appellation, &CellarWine::vintage, &CellarWine::domaine},
+        {&CellarWine::region, &CellarWine::colour, &CellarWine::vintage, &CellarWine::appellation, &CellarWine::domaine},
     };
     const int sort = State().sort;
     const auto& keys = kOrders[(sort >= 1 && sort <= 3) ? sort - 1 : 0];
@@ -216,7 +214,8 @@ bool SameConsumedWine(const ConsumedWine& a, const ConsumedWine& b) {
            a.mark == b.mark;
 }
 
-template <class Record, class Before> void InsertRecord(const Record& given, Before before) {
+template <class Record, class Before>
+void InsertRecord(const Record& given, Before before) {
     const std::string& file = Traits<Record>::File();
     const Record record = Padded(given);
     LineReader in;
@@ -240,7 +239,8 @@ template <class Record, class Before> void InsertRecord(const Record& given, Bef
     copy.finish();
 }
 
-template <class Record, class Same> bool DeleteRecord(const Record& record, Same same) {
+template <class Record, class Same>
+bool DeleteRecord(const Record& record, Same same) {
     const std::string& file = Traits<Record>::File();
     LineReader in;
     if (!OpenTextForReading(in, file)) return false;
@@ -306,8 +306,7 @@ bool ContainsUpperAZ(std::string_view text, std::string_view upperNeedle) {
     const std::size_t last = text.size() - upperNeedle.size();
     for (std::size_t i = 0; i <= last; ++i) {
         std::size_t k = 0;
-        while (k < upperNeedle.size() && up(text[i + k]) == upperNeedle[k])
-            ++k;
+        while (k < upperNeedle.size() && up(text[i + k]) == upperNeedle[k]) ++k;
         if (k == upperNeedle.size()) return true;
     }
     return false;
@@ -325,44 +324,27 @@ const std::string& UpperSearch() {
 }
 
 bool TrimmedEquals(std::string_view a, std::string_view b) {
-    while (!a.empty() && a.back() == ' ')
-        a.remove_suffix(1);
-    while (!b.empty() && b.back() == ' ')
-        b.remove_suffix(1);
+    while (!a.empty() && a.back() == ' ') a.remove_suffix(1);
+    while (!b.empty() && b.back() == ' ') b.remove_suffix(1);
     return a == b;
 }
 
-bool IsAllExact(const std::string& text) {
-    return text == "[Toutes]" || text == "[All]";
-}
+bool IsAllExact(const std::string& text) { return text == "[Toutes]" || text == "[All]"; }
 
 bool TrimmedFieldEquals(std::string_view field, std::string_view value) {
-    while (!field.empty() && field.back() == ' ')
-        field.remove_suffix(1);
+    while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
     return field == value;
 }
 
 } // namespace
 
-CellarWine PaddedCellarWine(const CellarWine& wine) {
-    return Padded(wine);
-}
-ConsumedWine PaddedConsumedWine(const ConsumedWine& entry) {
-    return Padded(entry);
-}
+CellarWine PaddedCellarWine(const CellarWine& wine) { return Padded(wine); }
+ConsumedWine PaddedConsumedWine(const ConsumedWine& entry) { return Padded(entry); }
 
-bool ReadCellarWine(LineReader& in, CellarWine& record) {
-    return ReadRecord(in, record);
-}
-bool ReadConsumedWine(LineReader& in, ConsumedWine& record) {
-    return ReadRecord(in, record);
-}
-void WriteCellarWine(SafeFileWriter& out, const CellarWine& record) {
-    WriteRecord(out, record);
-}
-void WriteConsumedWine(SafeFileWriter& out, const ConsumedWine& record) {
-    WriteRecord(out, record);
-}
+bool ReadCellarWine(LineReader& in, CellarWine& record) { return ReadRecord(in, record); }
+bool ReadConsumedWine(LineReader& in, ConsumedWine& record) { return ReadRecord(in, record); }
+void WriteCellarWine(SafeFileWriter& out, const CellarWine& record) { WriteRecord(out, record); }
+void WriteConsumedWine(SafeFileWriter& out, const ConsumedWine& record) { WriteRecord(out, record); }
 
 std::vector<std::string> CellarWineLines(const CellarWine& record) {
     RecordLines lines;
@@ -376,21 +358,11 @@ std::vector<std::string> ConsumedWineLines(const ConsumedWine& record) {
     return {lines[0], lines[1]};
 }
 
-void InsertCellarWine(const CellarWine& wine) {
-    InsertRecord(wine, CellarInsertsBefore);
-}
-void InsertConsumedWine(const ConsumedWine& entry) {
-    InsertRecord(entry, ConsumedInsertsBefore);
-}
-bool DeleteCellarWine(const CellarWine& wine) {
-    return DeleteRecord(wine, SameCellarWineFields);
-}
-bool SameCellarRecord(const CellarWine& a, const CellarWine& b) {
-    return SameCellarWineFields(a, b);
-}
-bool DeleteConsumedWine(const ConsumedWine& entry) {
-    return DeleteRecord(entry, SameConsumedWine);
-}
+void InsertCellarWine(const CellarWine& wine) { InsertRecord(wine, CellarInsertsBefore); }
+void InsertConsumedWine(const ConsumedWine& entry) { InsertRecord(entry, ConsumedInsertsBefore); }
+bool DeleteCellarWine(const CellarWine& wine) { return DeleteRecord(wine, SameCellarWineFields); }
+bool SameCellarRecord(const CellarWine& a, const CellarWine& b) { return SameCellarWineFields(a, b); }
+bool DeleteConsumedWine(const ConsumedWine& entry) { return DeleteRecord(entry, SameConsumedWine); }
 
 Replaced ReplaceCellarWine(long position, const CellarWine& old,
                            const std::optional<CellarWine>& wine) {
@@ -414,19 +386,16 @@ bool CellarWineMatches(const CellarWine& wine) {
     if (!IsAllEntry(filter.second) && !TrimmedEquals(wine.region, filter.second)) return false;
     if (filter.search.empty()) return true;
     const std::string& s = UpperSearch();
-    for (const std::string* field :
-         {&wine.remarks, &wine.domaine, &wine.owner, &wine.vintage, &wine.appellation,
-          &wine.location, &wine.purchasePlace, &wine.region})
+    for (const std::string* field : {&wine.remarks, &wine.domaine, &wine.owner, &wine.vintage,
+                                     &wine.appellation, &wine.location, &wine.purchasePlace, &wine.region})
         if (ContainsUpperAZ(*field, s)) return true;
     return false;
 }
 
 bool ConsumedWineMatches(const ConsumedWine& entry) {
     const RecordFilter& filter = State().filter;
-    if (!IsAllExact(filter.colour) && !TrimmedFieldEquals(entry.colour, filter.colour))
-        return false;
-    if (!IsAllExact(filter.second) && !TrimmedFieldEquals(entry.appellation, filter.second))
-        return false;
+    if (!IsAllExact(filter.colour) && !TrimmedFieldEquals(entry.colour, filter.colour)) return false;
+    if (!IsAllExact(filter.second) && !TrimmedFieldEquals(entry.appellation, filter.second)) return false;
     if (!filter.dateFrom.empty() || !filter.dateTo.empty()) {
         const std::string key = DateKey(entry.drinkDate);
         if (!filter.dateFrom.empty() && key < DateKey(filter.dateFrom)) return false;
@@ -461,8 +430,7 @@ long CellarPositionOfMatch(long n) {
     return read - 1;
 }
 
-bool CellarHasWine(const std::string& colour, const std::string& region,
-                   const std::string& appellation) {
+bool CellarHasWine(const std::string& colour, const std::string& region, const std::string& appellation) {
     LineReader in;
     if (!OpenTextForReading(in, State().files.cellar)) return false;
     CellarWine wine;

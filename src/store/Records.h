@@ -122,7 +122,6 @@ bool PeakYearHasCome(const CellarWine& wine);
 long CellarPositionOfMatch(long n);
 
 // True when a record has these colour, region and appellation, each right-trimmed.
-bool CellarHasWine(const std::string& colour, const std::string& region,
-                   const std::string& appellation);
+bool CellarHasWine(const std::string& colour, const std::string& region, const std::string& appellation);
 
 } // namespace store

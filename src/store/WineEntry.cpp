@@ -24,26 +24,17 @@ std::vector<std::string> ReadAppellationIndex() {
     return keys;
 }
 
-std::string KeyRegion(std::string_view key) {
-    return RightTrim(Columns(key, 1, 20));
-}
-std::string KeyColour(std::string_view key) {
-    return RightTrim(Columns(key, 21, 10));
-}
-std::string KeyAppellation(std::string_view key) {
-    return RightTrim(Columns(key, 31, 30));
-}
+std::string KeyRegion(std::string_view key) { return RightTrim(Columns(key, 1, 20)); }
+std::string KeyColour(std::string_view key) { return RightTrim(Columns(key, 21, 10)); }
+std::string KeyAppellation(std::string_view key) { return RightTrim(Columns(key, 31, 30)); }
 
 std::string FoldCase(std::string_view text) {
     std::string result(text);
     for (char& ch : result) {
         const auto c = static_cast<unsigned char>(ch);
-        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
-            ch = static_cast<char>(c - 0x20);
-        else if (c == 0x9A || c == 0x9C || c == 0x9E)
-            ch = static_cast<char>(c - 0x10); // š œ ž
-        else if (c == 0xFF)
-            ch = static_cast<char>(0x9F); // ÿ
+        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) ch = static_cast<char>(c - 0x20);
+        else if (c == 0x9A || c == 0x9C || c == 0x9E) ch = static_cast<char>(c - 0x10); // š œ ž
+        else if (c == 0xFF) ch = static_cast<char>(0x9F);                                // ÿ
     }
     return result;
 }
@@ -64,8 +55,7 @@ std::vector<std::string> DomaineNames() {
         if (name.empty()) continue;
         std::string key = FoldCase(name);
         bool seen = false;
-        for (const auto& f : folded)
-            seen = seen || f == key;
+        for (const auto& f : folded) seen = seen || f == key;
         if (seen) continue;
         folded.push_back(std::move(key));
         names.push_back(std::move(name));
@@ -117,8 +107,7 @@ bool ParsePrice(std::string_view text, double& value) {
     }
     const auto point = text.find('.');
     const std::string_view whole = text.substr(0, point);
-    const std::string_view cents =
-        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const std::string_view cents = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
     if ((whole.empty() && cents.empty()) || !AllDigits(whole) || !AllDigits(cents)) return false;
     if (whole.size() > 15 || cents.size() > 15) return false;
     // Read without the C library, whose decimal point follows the desktop's locale.
@@ -130,11 +119,9 @@ namespace {
 // Two decimals with a point whatever the desktop's locale, right-aligned in `width`.
 std::string TwoDecimals(double value, int width) {
     char buffer[64];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
     std::string text(buffer, end);
-    if (static_cast<int>(text.size()) < width)
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     return text;
 }
 } // namespace
@@ -145,8 +132,7 @@ std::optional<std::string> NormalisedPriceText(std::string_view text) {
     const auto point = trimmed.find('.');
     std::string joined = trimmed;
     if (point != std::string::npos)
-        joined =
-            store::Trim(trimmed.substr(0, point)) + "." + store::Trim(trimmed.substr(point + 1));
+        joined = store::Trim(trimmed.substr(0, point)) + "." + store::Trim(trimmed.substr(point + 1));
     double value = 0;
     if (!ParsePrice(joined, value) || std::round(value * 100) / 100 >= 100000) return std::nullopt;
     return RightTrim(TwoDecimals(value, 8));
@@ -171,11 +157,9 @@ int CheckCellarWine(const CellarWine& wine, bool zeroQuantityAllowed) {
     if (wine.colour == Blanks(10)) return 3;
     if (wine.region == Blanks(20)) return 4;
     if (wine.appellation == Blanks(30)) return 5;
-    if (wine.vintage != Blanks(4) && !(wine.vintage.size() == 4 && AllDigits(wine.vintage)))
-        return 6;
+    if (wine.vintage != Blanks(4) && !(wine.vintage.size() == 4 && AllDigits(wine.vintage))) return 6;
     long quantity = 0;
-    if (!ParseWholeNumber(wine.quantity, quantity) || quantity < (zeroQuantityAllowed ? 0 : 1) ||
-        quantity > 99)
+    if (!ParseWholeNumber(wine.quantity, quantity) || quantity < (zeroQuantityAllowed ? 0 : 1) || quantity > 99)
         return 7;
     double price = 0;
     if (!wine.price.empty() && !ParsePrice(wine.price, price)) return 8;
