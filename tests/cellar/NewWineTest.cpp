@@ -252,12 +252,13 @@ TEST_F(NewWineTest, TabOrderFollowsTheIdentity) {
     QStringList visited;
     for (int i = 0; i < 8; ++i) {
         QWidget* at = QApplication::focusWidget();
-        while (at != nullptr && at->objectName().isEmpty()) at = at->parentWidget();
+        while (at != nullptr && at->objectName().isEmpty())
+            at = at->parentWidget();
         visited << (at != nullptr ? at->objectName() : QString());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(visited, (QStringList{"Liste_domaine", "Liste_coul", "Liste_region", "Liste_appel", "Quantite",
-                                    "millesime", "Prop", "Remarques"}));
+    EXPECT_EQ(visited, (QStringList{"Liste_domaine", "Liste_coul", "Liste_region", "Liste_appel",
+                                    "Quantite", "millesime", "Prop", "Remarques"}));
 }
 
 } // namespace

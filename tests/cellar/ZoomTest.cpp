@@ -122,7 +122,9 @@ TEST_F(ZoomTest, SteppingVisitsEachWineOnceWhateverKeysAreEqual) {
     lot.remarks = store::PadText("lot 2", 50);
     store::InsertCellarWine(lot); // 1990 lot 2, 1990, 1995, 2000
     cellar::State().lastRow = 3;
-    auto remarks = [this] { return store::RightTrim(form->loadedWine().remarks) + form->loadedWine().vintage; };
+    auto remarks = [this] {
+        return store::RightTrim(form->loadedWine().remarks) + form->loadedWine().vintage;
+    };
     OpenAt(0);
     std::vector<std::string> seen{remarks()};
     for (int i = 0; i < 4; ++i) {
@@ -130,7 +132,8 @@ TEST_F(ZoomTest, SteppingVisitsEachWineOnceWhateverKeysAreEqual) {
         seen.push_back(remarks());
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"lot 21990", "1990", "1995", "2000", "2000"}));
-    for (int i = 0; i < 3; ++i) form->BitBtn6Click();
+    for (int i = 0; i < 3; ++i)
+        form->BitBtn6Click();
     EXPECT_EQ(remarks(), "lot 21990");
 
     // The second lot, once edited, goes before its equal: next is still the wine after it.
@@ -247,7 +250,8 @@ TEST_F(ZoomTest, AWineChangedOnDiskMeanwhileIsNotSavedOver) {
     for (long i = 0; i < 3; ++i) {
         store::CellarWine w;
         ASSERT_TRUE(store::ReadCellarWineAt(i, w));
-        for (const auto& line : store::CellarWineLines(i == 1 ? other : w)) lines.push_back(line);
+        for (const auto& line : store::CellarWineLines(i == 1 ? other : w))
+            lines.push_back(line);
     }
     WriteFileBytes("Cave.dat", CrLf(lines));
     const std::string lookAlike = ReadFileBytes("Cave.dat");

@@ -418,8 +418,7 @@ TEST_F(RecordsTest, PositionOfMatchAndToDrink) {
 namespace {
 
 // Records drawn from a few values per field, so that sort keys and delete keys are often equal.
-template <class T>
-const std::string& Pick(std::mt19937& random, const std::vector<T>& values) {
+template <class T> const std::string& Pick(std::mt19937& random, const std::vector<T>& values) {
     return values[std::uniform_int_distribution<std::size_t>(0, values.size() - 1)(random)];
 }
 
@@ -436,7 +435,8 @@ CellarWine RandomWine(std::mt19937& random) {
 }
 
 ConsumedWine RandomEntry(std::mt19937& random) {
-    ConsumedWine e = Entry(Pick(random, std::vector<std::string>{"01/02/1998", "01-02-1998", "          ", "03/01/1998"}),
+    ConsumedWine e = Entry(Pick(random, std::vector<std::string>{"01/02/1998", "01-02-1998",
+                                                                 "          ", "03/01/1998"}),
                            Pick(random, std::vector<std::string>{"Rouge", "Blanc"}),
                            Pick(random, std::vector<std::string>{"Medoc", "Graves"}),
                            Pick(random, std::vector<std::string>{"A", "B"}));
@@ -445,13 +445,14 @@ ConsumedWine RandomEntry(std::mt19937& random) {
     return e;
 }
 
-template <class Record>
-std::string FileOf(const std::vector<Record>& records) {
+template <class Record> std::string FileOf(const std::vector<Record>& records) {
     std::vector<std::string> lines;
     for (const auto& r : records) {
         std::vector<std::string> l;
-        if constexpr (std::is_same_v<Record, CellarWine>) l = CellarWineLines(r);
-        else l = ConsumedWineLines(r);
+        if constexpr (std::is_same_v<Record, CellarWine>)
+            l = CellarWineLines(r);
+        else
+            l = ConsumedWineLines(r);
         lines.insert(lines.end(), l.begin(), l.end());
     }
     return CrLf(lines);
@@ -469,12 +470,15 @@ TEST_F(RecordsTest, ReplaceGivesTheBytesOfDeleteThenInsert) {
         for (int trial = 0; trial < 60; ++trial) {
             std::vector<std::decay_t<decltype(makeRecord(random))>> records;
             const int count = std::uniform_int_distribution<int>(1, 12)(random);
-            for (int i = 0; i < count; ++i) records.push_back(makeRecord(random));
+            for (int i = 0; i < count; ++i)
+                records.push_back(makeRecord(random));
             WriteFileBytes(file, FileOf(records));
             const auto stored = contents();
-            const auto old = stored[std::uniform_int_distribution<std::size_t>(0, stored.size() - 1)(random)];
+            const auto old =
+                stored[std::uniform_int_distribution<std::size_t>(0, stored.size() - 1)(random)];
             long position = 0;
-            while (!same(stored[static_cast<std::size_t>(position)], old)) ++position; // where a delete finds it
+            while (!same(stored[static_cast<std::size_t>(position)], old))
+                ++position; // where a delete finds it
             std::optional<std::decay_t<decltype(old)>> next;
             if (trial % 5 != 0) next = makeRecord(random);
 
@@ -482,7 +486,8 @@ TEST_F(RecordsTest, ReplaceGivesTheBytesOfDeleteThenInsert) {
             if (next) slowInsert(*next);
             const std::string expected = ReadFileBytes(file);
             WriteFileBytes(file, FileOf(records));
-            const Replaced result = replace(position, stored[static_cast<std::size_t>(position)], next);
+            const Replaced result =
+                replace(position, stored[static_cast<std::size_t>(position)], next);
             ASSERT_TRUE(result.done);
             ASSERT_EQ(ReadFileBytes(file), expected) << "trial " << trial;
             if (next) {
@@ -502,10 +507,11 @@ TEST_F(RecordsTest, ReplaceGivesTheBytesOfDeleteThenInsert) {
     auto sameEntry = [](const ConsumedWine& a, const ConsumedWine& b) {
         return a.colour == b.colour && a.region == b.region && a.appellation == b.appellation &&
                a.vintage == b.vintage && a.quantity == b.quantity && a.drinkDate == b.drinkDate &&
-               a.domaine == b.domaine && a.guests == b.guests && a.comments == b.comments && a.mark == b.mark;
+               a.domaine == b.domaine && a.guests == b.guests && a.comments == b.comments &&
+               a.mark == b.mark;
     };
-    check(RandomEntry, HistoryContents, sameEntry, DeleteConsumedWine, InsertConsumedWine, ReplaceConsumedWine,
-          "Stat.dat");
+    check(RandomEntry, HistoryContents, sameEntry, DeleteConsumedWine, InsertConsumedWine,
+          ReplaceConsumedWine, "Stat.dat");
 }
 
 // The record shown is the one replaced, not a look-alike before it; a record that is no longer
