@@ -1049,6 +1049,10 @@
         <source>Ce vin a été modifié dans le fichier de la cave depuis son affichage : la sortie n&apos;est pas enregistrée.</source>
         <translation>This wine was changed in the cellar file since it was shown: the bottles taken out are not recorded.</translation>
     </message>
+    <message>
+        <source>Ce vin a été modifié dans le fichier de la cave pendant la sortie : elle est inscrite aux vins consommés, la cave n&apos;est pas changée.</source>
+        <translation>This wine was changed in the cellar file while the bottles were taken out: they are recorded among the consumed wines, the cellar is not changed.</translation>
+    </message>
 </context>
 <context>
     <name>TVinForm</name>

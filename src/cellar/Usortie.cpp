@@ -321,20 +321,23 @@ void TExitForm::BitBtn1Click() {
         // The record shown must still be in the file at its place; another program may have
         // changed it since, and then nothing is recorded.
         store::CellarWine stored;
-        bool recorded = store::ReadCellarWineAt(loadedPosition_, stored) && stored == loaded_;
-        if (recorded) {
-            // The history first, the cellar second: a failure between the two can only leave
-            // a bottle counted twice, never lose one.
-            store::InsertConsumedWine(entry);
-            recorded =
-                store::ReplaceCellarWine(loadedPosition_, loaded_,
-                                         remaining != 0 ? std::optional(updated) : std::nullopt)
-                    .done;
-        }
-        if (!recorded) {
+        if (!store::ReadCellarWineAt(loadedPosition_, stored) || !(stored == loaded_)) {
             ui::ShowMessageNumber(tr("Ce vin a été modifié dans le fichier de la cave depuis son affichage : "
                                      "la sortie n'est pas enregistrée."),
                                   0);
+            return;
+        }
+        // The history first, the cellar second: a failure between the two can only leave a
+        // bottle counted twice, never lose one.
+        store::InsertConsumedWine(entry);
+        if (!store::ReplaceCellarWine(loadedPosition_, loaded_,
+                                      remaining != 0 ? std::optional(updated) : std::nullopt)
+                 .done) {
+            ui::ShowMessageNumber(
+                tr("Ce vin a été modifié dans le fichier de la cave pendant la sortie : "
+                   "elle est inscrite aux vins consommés, la cave n'est pas changée."),
+                0);
+            accept(); // recorded in the history: a second OK would count the bottles again
             return;
         }
     } catch (const store::IoError& error) {
