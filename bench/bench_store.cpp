@@ -8,11 +8,12 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "BenchData.h"
 #include "store/Files.h"
 #include "store/Records.h"
 #include "store/State.h"
 #include "store/Text.h"
-#include "BenchData.h"
+#include "store/WineEntry.h"
 
 using namespace store;
 namespace fs = std::filesystem;
@@ -124,6 +125,23 @@ void BM_DeleteCellarWine(benchmark::State& state) {
     ReportMemory(state);
 }
 
+// Editing a wine in place: one read and one rewrite, whatever the wine's place.
+void BM_ReplaceCellarWine(benchmark::State& state) {
+    const Fixture& f = Prepare(state.range(0));
+    long position = f.size / 2;
+    CellarWine shown;
+    ReadCellarWineAt(position, shown);
+    for (auto _ : state) {
+        CellarWine edited = shown;
+        edited.remarks = PadText(shown.remarks[0] == 'x' ? "y" : "x", 50);
+        position = ReplaceCellarWine(position, shown, edited).position;
+        shown = edited;
+        shown.mark = RightTrim(shown.mark);
+    }
+    state.SetBytesProcessed(state.iterations() * f.cellarBytes);
+    ReportMemory(state);
+}
+
 void BM_InsertConsumedWine(benchmark::State& state) {
     const Fixture& f = Prepare(state.range(0));
     ConsumedWine e = GeneratedEntry(state.range(0) / 2);
@@ -151,6 +169,7 @@ BENCHMARK(BM_ScanCellarWithFilter)->Apply(Sizes);
 BENCHMARK(BM_ScanHistoryWithFilter)->Apply(Sizes);
 BENCHMARK(BM_InsertCellarWine)->Apply(Sizes);
 BENCHMARK(BM_DeleteCellarWine)->Apply(Sizes);
+BENCHMARK(BM_ReplaceCellarWine)->Apply(Sizes);
 BENCHMARK(BM_InsertConsumedWine)->Apply(Sizes);
 BENCHMARK(BM_PositionOfLastRecord)->Apply(Sizes);
 

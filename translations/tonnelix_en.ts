@@ -129,9 +129,9 @@
         <translation>The price entered is incorrect</translation>
     </message>
     <message>
-        <source>Le prix ne doit pas dépasser 100000</source>
+        <source>Le prix doit être inférieur à 100000</source>
         <comment>9</comment>
-        <translation>The price must not exceed 100000</translation>
+        <translation>The price must be less than 100000</translation>
     </message>
     <message>
         <source>La date d&apos;achat est incorrecte</source>
@@ -1056,6 +1056,10 @@
     <message>
         <source>Ce vin a été modifié dans le fichier de la cave depuis son affichage : la sortie n&apos;est pas enregistrée.</source>
         <translation>This wine was changed in the cellar file since it was shown: the bottles taken out are not recorded.</translation>
+    </message>
+    <message>
+        <source>Ce vin a été modifié dans le fichier de la cave pendant la sortie : elle est inscrite aux vins consommés, la cave n&apos;est pas changée.</source>
+        <translation>This wine was changed in the cellar file while the bottles were taken out: they are recorded among the consumed wines, the cellar is not changed.</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,8 @@ TExitForm::TExitForm(QWidget* parent) : QDialog(parent) {
     QWidget* order[] = {qte_conso, date_conso, Appreciation, comment_conso, invites, Emplacement,
                         BitBtn1, BitBtn2, BitBtn3, BitBtn5, BitBtn6, BitBtn7};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    shown_.add(Appreciation, &store::CellarWine::mark);
+    shown_.add(Emplacement, &store::CellarWine::location);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TExitForm::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
@@ -226,6 +228,7 @@ void TExitForm::afficheVin() {
     store::CellarWine wine;
     if (!store::ReadCellarWineAt(cellar::State().currentWinePosition, wine)) return;
     loaded_ = wine;
+    loadedPosition_ = cellar::State().currentWinePosition;
     hasWine_ = true;
     const struct {
         QComboBox* box;
@@ -247,6 +250,7 @@ void TExitForm::afficheVin() {
     rem_vin->setText(ui::ShownField(wine.remarks));
     Prop->setText(ui::ShownField(wine.owner));
     Lieu->setText(ui::ShownField(wine.purchasePlace));
+    shown_.remember();
 }
 
 bool TExitForm::lireScreen(store::CellarWine& updated, store::ConsumedWine& entry) const {
@@ -256,6 +260,7 @@ bool TExitForm::lireScreen(store::CellarWine& updated, store::ConsumedWine& entr
     updated.mark = Appreciation->currentIndex() >= 0 ? store::PadText(ui::StoredBytes(Appreciation->currentText()), 10)
                                                     : store::Blanks(10);
     updated.location = store::PadText(ui::StoredBytes(Emplacement->text()), 10);
+    shown_.keepUntouched(updated, loaded_); // a mark the list does not hold is kept
 
     entry = store::ConsumedWine{};
     entry.colour = updated.colour;
@@ -308,16 +313,28 @@ void TExitForm::BitBtn1Click() {
     updated.quantity = TwoDigits(remaining);
     entry.quantity = TwoDigits(out);
     try {
-        // The record as it was shown must still be in the file; another program may have
+        // The record shown must still be in the file at its place; another program may have
         // changed it since, and then nothing is recorded.
-        if (!store::DeleteCellarWine(loaded_)) {
+        store::CellarWine stored;
+        if (!store::ReadCellarWineAt(loadedPosition_, stored) || !(stored == loaded_)) {
             ui::ShowMessageNumber(tr("Ce vin a été modifié dans le fichier de la cave depuis son affichage : "
                                      "la sortie n'est pas enregistrée."),
                                   0);
             return;
         }
-        if (remaining != 0) store::InsertCellarWine(updated);
+        // The history first, the cellar second: a failure between the two can only leave a
+        // bottle counted twice, never lose one.
         store::InsertConsumedWine(entry);
+        if (!store::ReplaceCellarWine(loadedPosition_, loaded_,
+                                      remaining != 0 ? std::optional(updated) : std::nullopt)
+                 .done) {
+            ui::ShowMessageNumber(
+                tr("Ce vin a été modifié dans le fichier de la cave pendant la sortie : "
+                   "elle est inscrite aux vins consommés, la cave n'est pas changée."),
+                0);
+            accept(); // recorded in the history: a second OK would count the bottles again
+            return;
+        }
     } catch (const store::IoError& error) {
         ui::ShowIoError(error);
         return;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/Records.h"
+#include "ui/ShownFields.h"
 
 class QComboBox;
 class QLabel;
@@ -39,7 +40,9 @@ private:
     int validate(const store::ConsumedWine& entry) const;
 
     store::CellarWine loaded_;
+    long loadedPosition_ = -1; // its place in the file, which identifies it with its fields
     bool hasWine_ = false;
+    ui::ShownFields<store::CellarWine> shown_; // the mark and location as shown
     QComboBox* Liste_coul;
     QComboBox* Liste_region;
     QComboBox* Liste_appel;

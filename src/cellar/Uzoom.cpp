@@ -91,6 +91,7 @@ void TZoomForm::afficheVin() {
     store::CellarWine wine;
     if (!store::ReadCellarWineAt(cellar::State().currentWinePosition, wine)) return;
     loaded_ = wine;
+    loadedPosition_ = cellar::State().currentWinePosition;
     hasWine_ = true;
 
     ChooseOr(Liste_coul, ui::ShownField(wine.colour), -1);
@@ -122,44 +123,63 @@ void TZoomForm::afficheVin() {
     Remarques->setText(ui::ShownField(wine.remarks));
     Prop->setText(ui::ShownField(wine.owner));
     Lieu->setText(ui::ShownField(wine.purchasePlace));
+    shown_.remember();
 }
 
 bool TZoomForm::save() {
     if (!hasWine_) return false;
-    store::CellarWine wine;
-    if (!lireScreen(wine)) return false;
-    if (const int message = store::CheckCellarWine(wine, true); message != 0) {
-        ui::ShowMessageNumber(QString(), message);
-        return false;
-    }
-    try {
-        recordReferences(wine);
-        StoredForms(wine);
-        // The record as it was shown must still be in the file; another program may have
-        // changed it since, and then nothing is saved over it.
-        if (!store::DeleteCellarWine(loaded_)) {
-            ui::ShowMessageNumber(tr("Ce vin a été modifié dans le fichier de la cave depuis son affichage : "
-                                     "vos changements ne sont pas enregistrés."),
-                                  0);
+    store::CellarWine screen;
+    if (!lireScreen(screen)) return false;
+    store::CellarWine wine = screen;
+    StoredForms(wine);
+    shown_.keepUntouched(wine, loaded_);
+    removedAt_ = -1;
+    savedPosition_ = loadedPosition_;
+    // A wine left as it was needs no rewrite, and keeps its place among equal wines.
+    if (store::PaddedCellarWine(wine) != store::PaddedCellarWine(loaded_)) {
+        if (const int message = store::CheckCellarWine(screen, true); message != 0) {
+            ui::ShowMessageNumber(QString(), message);
             return false;
         }
-        long quantity = 0;
-        const bool stays = store::ParseWholeNumber(wine.quantity, quantity) && quantity != 0;
-        if (stays) store::InsertCellarWine(wine);
-        // Rows now count in the changed file: find where the wine went, and how many rows remain.
-        const store::CellarRow place = store::CellarRowOf(wine);
-        cellar::State().lastRow = static_cast<int>(place.rows) - 1;
-        savedRow_ = stays ? place.row : -1;
-        if (stays) {
-            loaded_ = store::PaddedCellarWine(wine);
-            loaded_.mark = store::RightTrim(loaded_.mark);
-        } else {
-            hasWine_ = false;
+        try {
+            // The record shown must still be in the file at its place; another program may
+            // have changed it since, and then nothing at all is written, the bases included.
+            store::CellarWine stored;
+            const bool there =
+                store::ReadCellarWineAt(loadedPosition_, stored) && stored == loaded_;
+            long quantity = 0;
+            const bool stays = store::ParseWholeNumber(wine.quantity, quantity) && quantity != 0;
+            store::Replaced replaced;
+            if (there) {
+                recordReferences(wine);
+                replaced = store::ReplaceCellarWine(loadedPosition_, loaded_,
+                                                    stays ? std::optional(wine) : std::nullopt);
+            }
+            if (!replaced.done) {
+                ui::ShowMessageNumber(
+                    tr("Ce vin a été modifié dans le fichier de la cave depuis son affichage : "
+                       "vos changements ne sont pas enregistrés."),
+                    0);
+                return false;
+            }
+            removedAt_ = loadedPosition_;
+            savedPosition_ = replaced.position;
+            if (stays) {
+                loaded_ = store::PaddedCellarWine(wine);
+                loaded_.mark = store::RightTrim(loaded_.mark);
+                loadedPosition_ = replaced.position;
+            } else {
+                hasWine_ = false;
+            }
+        } catch (const store::IoError& error) {
+            ui::ShowIoError(error);
+            return false;
         }
-    } catch (const store::IoError& error) {
-        ui::ShowIoError(error);
-        return false;
     }
+    // Rows now count in the changed file: where the wine went, and how many rows remain.
+    const store::CellarRow place = store::CellarRowAt(savedPosition_);
+    cellar::State().lastRow = static_cast<int>(place.rows) - 1;
+    savedRow_ = place.row;
     return true;
 }
 
@@ -175,15 +195,18 @@ void TZoomForm::BitBtn1Click() {
 }
 
 void TZoomForm::step(int direction) {
-    if (!save()) return;
     cellar::Navigation& nav = cellar::State();
-    // The row of the wine just saved, or, when the save took it out of the list, the row that
-    // now holds the wine that followed it.
-    const int here = savedRow_ >= 0 ? static_cast<int>(savedRow_) : nav.selectedRow;
-    int target = savedRow_ >= 0 ? here + direction : (direction > 0 ? here : here - 1);
-    if (target < 0 || target > nav.lastRow) {
+    // The wine beside the one shown is found before the save and followed by its place in the
+    // file, so that neither equal keys nor a save that moves the wine repeat or skip a wine.
+    const int target = nav.selectedRow + direction;
+    long neighbour =
+        target >= 0 && target <= nav.lastRow ? store::CellarPositionOfMatch(target + 1) : -1;
+    if (neighbour == loadedPosition_) neighbour = -1; // the list was shorter than the book knew
+    if (!save()) return;
+    if (neighbour < 0) {
         if (hasWine_) {
-            nav.selectedRow = here; // at an end: the wine shown stays
+            if (savedRow_ >= 0)
+                nav.selectedRow = static_cast<int>(savedRow_); // at an end: the wine stays
             return;
         }
         // The wine shown has left the cellar and there is no wine on that side.
@@ -191,8 +214,10 @@ void TZoomForm::step(int direction) {
         accept();
         return;
     }
-    nav.selectedRow = target;
-    nav.currentWinePosition = store::CellarPositionOfMatch(target + 1);
+    if (removedAt_ >= 0)
+        neighbour = store::PositionAfterReplace(neighbour, removedAt_, savedPosition_);
+    nav.currentWinePosition = neighbour;
+    nav.selectedRow = static_cast<int>(store::CellarRowAt(neighbour).row);
     afficheVin();
 }
 

@@ -29,9 +29,14 @@ private:
     void step(int direction);
 
     store::CellarWine loaded_;
+    long loadedPosition_ = -1; // its place in the file, which identifies it with its fields
     bool hasWine_ = false;
     // Where the saved wine now stands in the list (-1 when the save took it out of the list).
     long savedRow_ = -1;
+    // The last save as places in the file: the record it removed (-1 when nothing was written)
+    // and the one it wrote (-1 when the wine left the cellar).
+    long removedAt_ = -1;
+    long savedPosition_ = -1;
     QPushButton* BitBtn4;
     QPushButton* BitBtn5;
     QPushButton* BitBtn6;

@@ -150,9 +150,10 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     main->addLayout(buttonRow_);
 
     // The tab order starts with the domaine and follows the form.
-    QWidget* order[] = {Liste_domaine, Liste_coul, Liste_region, Quantite, Liste_appel, millesime, Prop,
-                        Remarques, Appreciation, Emplacement, format, prix, dateachat, apogee, Lieu,
-                        select_touteappel, BitBtn1, BitBtn2, BitBtn3};
+    QWidget* order[] = {
+        Liste_domaine, Liste_coul,        Liste_region, Liste_appel, Quantite, millesime, Prop,
+        Remarques,     Appreciation,      Emplacement,  format,      prix,     dateachat, apogee,
+        Lieu,          select_touteappel, BitBtn1,      BitBtn2,     BitBtn3};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     IdentityCascade::Controls controls;
@@ -168,6 +169,17 @@ WineForm::WineForm(const char* context, bool withKeeping, QWidget* parent)
     controls.peakAfterNarrowing = withKeeping;
     cascade_ = new IdentityCascade(controls, this);
     prix->installEventFilter(this);
+
+    using W = store::CellarWine;
+    const std::pair<QWidget*, std::string W::*> fields[] = {
+        {Liste_coul, &W::colour},     {Liste_region, &W::region}, {Liste_appel, &W::appellation},
+        {Liste_domaine, &W::domaine}, {Appreciation, &W::mark},   {format, &W::bottleFormat},
+        {Quantite, &W::quantity},     {prix, &W::price},          {dateachat, &W::purchaseDate},
+        {apogee, &W::peakYear},       {millesime, &W::vintage},   {Emplacement, &W::location},
+        {Remarques, &W::remarks},     {Prop, &W::owner},          {Lieu, &W::purchasePlace},
+    };
+    for (const auto& [control, field] : fields)
+        shown_.add(control, field);
 }
 
 // The form's own texts are those of the new wine window, whichever window shows them.
@@ -183,7 +195,10 @@ void NormalisePriceBox(QLineEdit* box) {
     if (normalised) box->setText(QString::fromLatin1(*normalised));
 }
 
-void WineForm::prixExit() { NormalisePriceBox(prix); }
+// A stored price the user did not touch stays as shown, even one the mask lays out oddly.
+void WineForm::prixExit() {
+    if (shown_.touched(prix)) NormalisePriceBox(prix);
+}
 
 void WineForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslateUi();
@@ -234,7 +249,6 @@ void WineForm::fillMarksAndFormats() {
 }
 
 bool WineForm::lireScreen(store::CellarWine& wine) {
-    prixExit(); // a price typed as "12   .5" reads as 12.50 even when the box was not left
     const QLineEdit* texts[] = {Prop, Remarques, Emplacement, Lieu};
     for (const QLineEdit* field : texts)
         if (!ui::CheckCp1252(field->text())) return false;
@@ -253,7 +267,11 @@ bool WineForm::lireScreen(store::CellarWine& wine) {
     wine.domaine = store::PadText(ui::StoredBytes(Liste_domaine->currentText()), 50);
     wine.remarks = store::PadText(ui::StoredBytes(Remarques->text()), 50);
     wine.quantity = store::Trim(ui::StoredBytes(Quantite->displayText())).substr(0, 2);
-    wine.price = store::Trim(ui::StoredBytes(prix->displayText())).substr(0, 8);
+    // A price typed as "12   .5" reads as 12.50 even when the box was not left; the box itself
+    // stays as typed, so that a refused entry leaves it alone.
+    const std::string price = ui::StoredBytes(prix->displayText());
+    const auto normalised = shown_.touched(prix) ? store::NormalisedPriceText(price) : std::nullopt;
+    wine.price = store::Trim(normalised ? *normalised : price).substr(0, 8);
     const std::string date = ui::StoredBytes(dateachat->displayText());
     wine.purchaseDate = date == "  /  /    " ? store::Blanks(10) : store::PadText(date, 10);
     wine.peakYear = store::PadText(ui::StoredBytes(apogee->displayText()), 4);

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "store/Records.h"
+#include "ui/ShownFields.h"
 
 class QCheckBox;
 class QComboBox;
@@ -47,6 +48,8 @@ protected:
 
     const char* context_;
     IdentityCascade* cascade_ = nullptr;
+    // The fields of a loaded wine as the controls showed them (the zoom window remembers them).
+    ui::ShownFields<store::CellarWine> shown_;
     QComboBox* Liste_domaine;
     QComboBox* Liste_coul;
     QComboBox* Liste_region;

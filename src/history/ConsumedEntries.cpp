@@ -20,16 +20,17 @@ std::vector<store::ConsumedWine> MatchingEntries() {
     return entries;
 }
 
-bool MatchingEntryAt(long position, store::ConsumedWine& entry) {
+bool MatchingEntryAt(long position, store::ConsumedWine& entry, long* filePosition) {
     if (position < 0) return false;
     store::LineReader in;
     if (!store::OpenTextForReading(in, store::State().files.consumption)) return false;
     store::ConsumedWine record;
     long matches = 0;
-    while (!in.eof() && store::ReadConsumedWine(in, record)) {
+    for (long at = 0; !in.eof() && store::ReadConsumedWine(in, record); ++at) {
         if (!store::ConsumedWineMatches(record)) continue;
         if (matches++ == position) {
             entry = record;
+            if (filePosition != nullptr) *filePosition = at;
             return true;
         }
     }
@@ -91,21 +92,6 @@ int CheckConsumedWine(const store::ConsumedWine& entry, bool checkIdentity) {
 void StoredForms(store::ConsumedWine& entry) {
     entry.quantity = store::StoredQuantity(entry.quantity);
     entry.price = store::StoredPrice(entry.price);
-}
-
-bool ReplaceConsumedWine(const store::ConsumedWine& loaded, const store::ConsumedWine& entry) {
-    if (!store::DeleteConsumedWine(loaded)) return false;
-    try {
-        store::InsertConsumedWine(entry);
-    } catch (const store::IoError&) {
-        // The stored copy is already gone: put it back so that a failed save loses nothing.
-        try {
-            store::InsertConsumedWine(loaded);
-        } catch (const store::IoError&) {
-        }
-        throw;
-    }
-    return true;
 }
 
 } // namespace history

@@ -15,9 +15,9 @@ namespace history {
 // file. A record cut short at the end is reported by the reader and not listed.
 std::vector<store::ConsumedWine> MatchingEntries();
 
-// The entry at a position among those that pass the filter (from 0); false when there is
-// none, `entry` then untouched.
-bool MatchingEntryAt(long position, store::ConsumedWine& entry);
+// The entry at a position among those that pass the filter (from 0), and its place in the file
+// (from 0); false when there is none, `entry` then untouched.
+bool MatchingEntryAt(long position, store::ConsumedWine& entry, long* filePosition = nullptr);
 
 // The appellation of every section of the vintage chart, right-trimmed, in file order,
 // duplicates kept.
@@ -43,9 +43,5 @@ int CheckConsumedWine(const store::ConsumedWine& entry, bool checkIdentity);
 // Quantity right-aligned in 2, price with two decimals right-aligned in 8 (8 blanks when
 // there is none).
 void StoredForms(store::ConsumedWine& entry);
-
-// Replaces the stored entry `loaded` (as read from the file) by `entry` at its sorted place.
-// False, with the file untouched, when the file no longer holds `loaded`.
-bool ReplaceConsumedWine(const store::ConsumedWine& loaded, const store::ConsumedWine& entry);
 
 } // namespace history

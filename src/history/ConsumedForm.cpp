@@ -152,6 +152,16 @@ ConsumedForm::ConsumedForm(const char* context, QWidget* parent)
         setTabOrder(order[i - 1], order[i]);
 
     prix->installEventFilter(this);
+
+    using E = store::ConsumedWine;
+    const std::pair<QWidget*, std::string E::*> fields[] = {
+        {Appreciation, &E::mark},    {formatb, &E::bottleFormat}, {comment_conso, &E::comments},
+        {Prop, &E::owner},           {lieu, &E::purchasePlace},   {Rem_vin, &E::remarks},
+        {invites, &E::guests},       {prix, &E::price},           {dateachat, &E::purchaseDate},
+        {date_conso, &E::drinkDate}, {qte_conso, &E::quantity},
+    };
+    for (const auto& [control, field] : fields)
+        shown_.add(control, field);
 }
 
 QString ConsumedForm::text(const char* source) const {
@@ -163,7 +173,10 @@ bool ConsumedForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void ConsumedForm::prixExit() { cellar::NormalisePriceBox(prix); }
+// A stored price the user did not touch stays as shown, even one the mask lays out oddly.
+void ConsumedForm::prixExit() {
+    if (shown_.touched(prix)) cellar::NormalisePriceBox(prix);
+}
 
 void ConsumedForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslateUi();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/Records.h"
+#include "ui/ShownFields.h"
 
 class QComboBox;
 class QGridLayout;
@@ -35,6 +36,8 @@ protected:
     void fillMarksAndFormats();
 
     const char* context_;
+    // The fields of a loaded entry as the controls showed them (the edit window remembers them).
+    ui::ShownFields<store::ConsumedWine> shown_;
     QComboBox* Liste_coul;
     QComboBox* Liste_region;
     QComboBox* Liste_appel;

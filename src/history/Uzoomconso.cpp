@@ -102,7 +102,7 @@ void TZoomConsoForm::showSelectedEntry() {
     long& position = history::State().selectedPosition;
     store::ConsumedWine entry;
     if (position < 0 || !store::FileExists(store::State().files.consumption)) return;
-    if (!history::MatchingEntryAt(position, entry)) {
+    if (!history::MatchingEntryAt(position, entry, &currentPosition_)) {
         --position;
         return;
     }
@@ -124,33 +124,39 @@ void TZoomConsoForm::showSelectedEntry() {
     date_conso->setText(ui::ShownField(entry.drinkDate));
     comment_conso->setText(ui::ShownField(entry.comments));
     invites->setText(ui::ShownField(entry.guests));
+    shown_.remember();
 }
 
 bool TZoomConsoForm::save() {
     if (!hasEntry_) return false;
-    store::ConsumedWine entry = current_;
-    if (!readDrinking(entry)) return false;
-    if (const int message = history::CheckConsumedWine(entry, false); message != 0) {
-        ui::ShowMessageNumber(QString(), message);
-        return false;
-    }
+    store::ConsumedWine screen = current_;
+    if (!readDrinking(screen)) return false;
+    store::ConsumedWine entry = screen;
     history::StoredForms(entry);
+    shown_.keepUntouched(entry, current_);
     entry = store::PaddedConsumedWine(entry);
     // An entry left as it was needs no rewrite, and keeps its place among equal entries.
     if (entry == current_) return true;
+    if (const int message = history::CheckConsumedWine(screen, false); message != 0) {
+        ui::ShowMessageNumber(QString(), message);
+        return false;
+    }
+    store::Replaced replaced;
     try {
-        if (!history::ReplaceConsumedWine(current_, entry)) {
-            ui::ShowMessageNumber(
-                tr("Cette entrée a été modifiée dans le fichier des vins consommés depuis son "
-                   "affichage : vos changements ne sont pas enregistrés."),
-                0);
-            return false;
-        }
+        replaced = store::ReplaceConsumedWine(currentPosition_, current_, entry);
     } catch (const store::IoError& error) {
         ui::ShowIoError(error);
         return false;
     }
+    if (!replaced.done) {
+        ui::ShowMessageNumber(
+            tr("Cette entrée a été modifiée dans le fichier des vins consommés depuis son "
+               "affichage : vos changements ne sont pas enregistrés."),
+            0);
+        return false;
+    }
     current_ = entry;
+    currentPosition_ = replaced.position;
     return true;
 }
 
@@ -179,7 +185,7 @@ void TZoomConsoForm::BitBtn7Click() {
 void TZoomConsoForm::BitBtn5Click() {
     if (hasEntry_) {
         try {
-            if (!store::DeleteConsumedWine(current_))
+            if (!store::ReplaceConsumedWine(currentPosition_, current_, std::nullopt).done)
                 ui::ShowMessageNumber(
                     tr("Cette entrée a été modifiée dans le fichier des vins consommés depuis son "
                        "affichage : elle n'est pas supprimée."),

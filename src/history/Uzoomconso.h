@@ -31,6 +31,7 @@ private:
     bool save();
 
     store::ConsumedWine current_;
+    long currentPosition_ = -1; // its place in the file, which identifies it with its fields
     bool hasEntry_ = false;
     QPushButton* BitBtn5;
     QPushButton* BitBtn6;

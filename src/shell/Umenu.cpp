@@ -207,7 +207,7 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
         panels_[i] = new QLabel(status);
         panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panels_[i]->setFixedWidth(kPanelWidths[i]);
+        panels_[i]->setFixedWidth(Scaled(kPanelWidths[i]));
         if (i == 1 || i == 2) panels_[i]->setAlignment(Qt::AlignCenter);
         status->addWidget(panels_[i]);
     }

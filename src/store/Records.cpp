@@ -262,6 +262,44 @@ bool DeleteRecord(const Record& record, Same same) {
     return removed;
 }
 
+template <class Record, class Before>
+Replaced ReplaceRecord(long position, const Record& old, const std::optional<Record>& given,
+                       Before before) {
+    Replaced result;
+    const std::string& file = Traits<Record>::File();
+    LineReader in;
+    if (position < 0 || !OpenTextForReading(in, file)) return result;
+    std::optional<Record> record;
+    if (given) record = Padded(*given);
+    SafeFileWriter out(file);
+    RecordCopy<Record> copy(in, out);
+    Record existing;
+    long read = 0;
+    long written = 0;
+    bool found = false;
+    auto place = [&] {
+        copy.write(*record);
+        result.position = written++;
+        record.reset();
+    };
+    while (copy.next(existing)) {
+        if (read++ == position) {
+            // Another record there, even one equal on the keys, is not the one shown.
+            if (!(existing == old)) return result;
+            found = true;
+            continue;
+        }
+        if (record && before(existing, *record)) place();
+        copy.write(existing);
+        ++written;
+    }
+    if (!found) return result;
+    if (record) place();
+    copy.finish();
+    result.done = true;
+    return result;
+}
+
 // Whether `upperNeedle` (already upper-cased a-z) occurs in the text upper-cased a-z.
 bool ContainsUpperAZ(std::string_view text, std::string_view upperNeedle) {
     if (upperNeedle.empty()) return true;
@@ -327,6 +365,22 @@ void InsertConsumedWine(const ConsumedWine& entry) { InsertRecord(entry, Consume
 bool DeleteCellarWine(const CellarWine& wine) { return DeleteRecord(wine, SameCellarWineFields); }
 bool SameCellarRecord(const CellarWine& a, const CellarWine& b) { return SameCellarWineFields(a, b); }
 bool DeleteConsumedWine(const ConsumedWine& entry) { return DeleteRecord(entry, SameConsumedWine); }
+
+Replaced ReplaceCellarWine(long position, const CellarWine& old,
+                           const std::optional<CellarWine>& wine) {
+    return ReplaceRecord(position, old, wine, CellarInsertsBefore);
+}
+
+Replaced ReplaceConsumedWine(long position, const ConsumedWine& old,
+                             const std::optional<ConsumedWine>& entry) {
+    return ReplaceRecord(position, old, entry, ConsumedInsertsBefore);
+}
+
+long PositionAfterReplace(long position, long removed, long inserted) {
+    if (position > removed) --position;
+    if (inserted >= 0 && position >= inserted) ++position;
+    return position;
+}
 
 bool CellarWineMatches(const CellarWine& wine) {
     const RecordFilter& filter = State().filter;

@@ -2,6 +2,7 @@
 // the sorted inserts and deletes, and the shared record filter.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,23 @@ void InsertConsumedWine(const ConsumedWine& entry);
 // no record matches.
 bool DeleteCellarWine(const CellarWine& wine);
 bool DeleteConsumedWine(const ConsumedWine& entry);
+
+// Replaces the record at `position` (from 0), which must still be `old` on every field as
+// read, by `wine` at its sorted place, in one rewrite: the bytes that deleting `old` and then
+// inserting `wine` give. Without `wine` the record is only removed. `done` is false, and the
+// file untouched, when the file no longer holds `old` at that place.
+struct Replaced {
+    bool done = false;
+    long position = -1; // where the new record stands; -1 when there is none
+};
+Replaced ReplaceCellarWine(long position, const CellarWine& old,
+                           const std::optional<CellarWine>& wine);
+Replaced ReplaceConsumedWine(long position, const ConsumedWine& old,
+                             const std::optional<ConsumedWine>& entry);
+
+// Where the record that stood at `position` stands after a replace that removed the record at
+// `removed` and put one at `inserted` (-1 for none).
+long PositionAfterReplace(long position, long removed, long inserted);
 
 // Equal on the fields a delete compares (all but mark, bottle format and owner).
 bool SameCellarRecord(const CellarWine& a, const CellarWine& b);

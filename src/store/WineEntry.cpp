@@ -181,15 +181,15 @@ bool ReadCellarWineAt(long position, CellarWine& wine) {
     return true;
 }
 
-CellarRow CellarRowOf(const CellarWine& wine) {
+CellarRow CellarRowAt(long position) {
     CellarRow result;
     LineReader in;
     if (!OpenTextForReading(in, State().files.cellar)) return result;
     const bool toDrink = State().filter.toDrink;
     CellarWine record;
-    while (!in.eof() && ReadCellarWine(in, record)) {
+    for (long at = 0; !in.eof() && ReadCellarWine(in, record); ++at) {
         if (!CellarWineMatches(record) || (toDrink && !PeakYearHasCome(record))) continue;
-        if (result.row < 0 && SameCellarRecord(record, wine)) result.row = result.rows;
+        if (at == position) result.row = result.rows;
         ++result.rows;
     }
     return result;

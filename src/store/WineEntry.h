@@ -61,13 +61,13 @@ int CheckCellarWine(const CellarWine& wine, bool zeroQuantityAllowed = false);
 // The wine at a position of the cellar file (from 0); false when there is none.
 bool ReadCellarWineAt(long position, CellarWine& wine);
 
-// Where a wine stands in the cellar book's list under the current filter and to-drink flag:
-// the row (from 0) of the first record equal to it on the fields a delete compares, or -1, and
+// Where the record at a position of the cellar file (from 0) stands in the cellar book's list
+// under the current filter and to-drink flag: its row (from 0), -1 when it is not listed, and
 // the number of rows.
 struct CellarRow {
     long row = -1;
     long rows = 0;
 };
-CellarRow CellarRowOf(const CellarWine& wine);
+CellarRow CellarRowAt(long position);
 
 } // namespace store

@@ -25,7 +25,7 @@ constexpr Entry kMessages[] = {
     {6, QT_TRANSLATE_NOOP3("MessageTable", "Le millésime ne doit contenir que des chiffres", "6")},
     {7, QT_TRANSLATE_NOOP3("MessageTable", "La quantité saisie est incorrecte", "7")},
     {8, QT_TRANSLATE_NOOP3("MessageTable", "Le prix saisi est incorrect", "8")},
-    {9, QT_TRANSLATE_NOOP3("MessageTable", "Le prix ne doit pas dépasser 100000", "9")},
+    {9, QT_TRANSLATE_NOOP3("MessageTable", "Le prix doit être inférieur à 100000", "9")},
     {10, QT_TRANSLATE_NOOP3("MessageTable", "La date d'achat est incorrecte", "10")},
     {11, QT_TRANSLATE_NOOP3("MessageTable", "apogée non numérique", "11")},
     {12, QT_TRANSLATE_NOOP3("MessageTable", "La date de consommation est incorrecte", "12")},

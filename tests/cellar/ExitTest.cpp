@@ -128,4 +128,61 @@ TEST_F(ExitTest, SteppingKeepsTheExitFieldsAndRecordsNothing) {
     EXPECT_FALSE(Exists("Stat.dat"));
 }
 
+// The lot shown is the one taken out, not a look-alike before it, and a mark the list does not
+// hold stays on the bottles that remain.
+TEST_F(ExitTest, TheLotShownIsTheOneTakenOut) {
+    const store::CellarWine plain = Wine("Rouge", "Bordeaux", "Pauillac", "1990");
+    store::CellarWine mine = plain;
+    mine.owner = store::PadText("Paul", 50); // a delete does not compare the owner
+    mine.mark = store::PadText("Exquis", 10);
+    store::InsertCellarWine(mine); // before its equal: mine, plain, 1995
+    cellar::State().lastRow = 2;
+    auto record = [](const store::CellarWine& w, const char* quantity) {
+        store::CellarWine copy = w;
+        copy.quantity = quantity;
+        return CrLf(store::CellarWineLines(copy));
+    };
+    OpenAt(1);
+    ASSERT_EQ(form->loadedWine().owner, plain.owner);
+    form->BitBtn1Click();
+    EXPECT_TRUE(recorder->boxes().empty());
+    // The lot taken out goes before its equal.
+    EXPECT_EQ(ReadFileBytes("Cave.dat").substr(0, 648), record(plain, " 5") + record(mine, " 6"));
+
+    OpenAt(1);
+    ASSERT_EQ(form->loadedWine().owner, mine.owner);
+    form->BitBtn7Click();
+    form->BitBtn6Click();
+    form->BitBtn1Click();
+    EXPECT_TRUE(recorder->boxes().empty());
+    EXPECT_EQ(ReadFileBytes("Cave.dat").substr(0, 648), record(mine, " 5") + record(plain, " 5"));
+}
+
+// History first, cellar second: a failure loses no bottle, at worst counts one twice; a wine
+// changed on disk since it was shown records nothing.
+TEST_F(ExitTest, AFailureNeverLosesABottle) {
+    const std::string cellar = ReadFileBytes("Cave.dat");
+    OpenAt(0);
+    Edit("date_conso")->setText("02/03/2004");
+    store::files_testing::FailWritesAfter(0);
+    form->BitBtn1Click();
+    EXPECT_EQ(ReadFileBytes("Cave.dat"), cellar);
+    EXPECT_FALSE(Exists("Stat.dat"));
+
+    store::files_testing::FailWritesAfter(398 + 100); // the history entry, then part of the cellar
+    form->BitBtn1Click();
+    EXPECT_EQ(form->result(), 0);
+    EXPECT_EQ(ReadFileBytes("Cave.dat"), cellar);
+    EXPECT_EQ(ReadFileBytes("Stat.dat").size(), 398u);
+
+    store::files_testing::FailWritesAfter(-1);
+    std::string changed = cellar;
+    changed.replace(changed.find(store::PadText("Bon", 10)), 10, store::PadText("Moyen", 10));
+    WriteFileBytes("Cave.dat", changed);
+    form->BitBtn1Click();
+    EXPECT_EQ(ReadFileBytes("Cave.dat"), changed);
+    EXPECT_EQ(ReadFileBytes("Stat.dat").size(), 398u);
+    EXPECT_EQ(form->result(), 0);
+}
+
 } // namespace

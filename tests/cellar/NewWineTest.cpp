@@ -232,4 +232,33 @@ TEST_F(NewWineTest, APriceTypedButNotLeftIsRead) {
     EXPECT_EQ(ReadFileBytes("Cave.dat").substr(32, 8), "   12.50");
 }
 
+// A refused entry leaves the price box as typed, not normalised behind the user's back.
+TEST_F(NewWineTest, ARefusedEntryLeavesThePriceBoxAsTyped) {
+    TNewForm form;
+    Edit(form, "millesime")->setText("1995");
+    Edit(form, "prix")->setText("12   .5");
+    form.BitBtn1Click();
+    EXPECT_EQ(WarningNumbers(), std::vector<int>{3}); // no colour
+    EXPECT_EQ(Edit(form, "prix")->displayText(), "12   .5 ");
+    EXPECT_FALSE(Exists("Cave.dat"));
+}
+
+// The identity fields are reached in the order the user describes a wine.
+TEST_F(NewWineTest, TabOrderFollowsTheIdentity) {
+    TNewForm form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    Box(form, "Liste_domaine")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 8; ++i) {
+        QWidget* at = QApplication::focusWidget();
+        while (at != nullptr && at->objectName().isEmpty())
+            at = at->parentWidget();
+        visited << (at != nullptr ? at->objectName() : QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, (QStringList{"Liste_domaine", "Liste_coul", "Liste_region", "Liste_appel",
+                                    "Quantite", "millesime", "Prop", "Remarques"}));
+}
+
 } // namespace

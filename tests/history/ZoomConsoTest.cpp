@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include <QApplication>
 #include <QPushButton>
 
 #include "history/HistoryWindowTest.h"
@@ -211,6 +212,71 @@ TEST_F(ZoomConsoTest, WithoutAnEntryNothingCanBeWritten) {
     form->BitBtn1Click();
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_FALSE(Exists("Stat.dat"));
+}
+
+// Look-alikes equal on every field a delete compares: the entry shown is the one corrected or
+// deleted, whichever of the other fields tells them apart.
+TEST_F(ZoomConsoTest, TheEntryShownIsTheOneChangedNotALookAlike) {
+    using E = store::ConsumedWine;
+    const struct {
+        std::string E::*field;
+        const char* value;
+    } differences[] = {
+        {&E::price, "   99.00"},          {&E::owner, "Paul"},
+        {&E::remarks, "lot 2"},           {&E::purchasePlace, "Foire"},
+        {&E::purchaseDate, "03/04/1995"}, {&E::bottleFormat, "Magnum"},
+    };
+    for (const auto& d : differences) {
+        store::ConsumedWine twin = a;
+        twin.*d.field = d.value;
+        twin = store::PaddedConsumedWine(twin);
+        WriteHistory({a, twin, c});
+        OpenAt(1);
+        Edit("comment_conso")->setText("le second");
+        form->BitBtn1Click();
+        store::ConsumedWine corrected = twin;
+        corrected.comments = store::PadText("le second", 50);
+        EXPECT_EQ(ReadFileBytes("Stat.dat"), HistoryBytes({corrected, a, c})) << d.value;
+
+        OpenAt(1); // a, now second
+        form->findChild<QPushButton*>("BitBtn5")->click();
+        EXPECT_EQ(ReadFileBytes("Stat.dat"), HistoryBytes({corrected, c})) << d.value;
+    }
+    EXPECT_TRUE(WarningNumbers().empty());
+}
+
+// Browsing never rewrites an entry, and a correction keeps the stored bytes of every field the
+// user left alone, even those the masks cannot show as stored.
+TEST_F(ZoomConsoTest, UntouchedFieldsKeepTheirStoredBytes) {
+    store::ConsumedWine odd = a;
+    odd.price = "100000.0";
+    odd.purchaseDate = "01-02-1998";
+    store::ConsumedWine spaced = c;
+    spaced.price = "  1234  ";
+    spaced.drinkDate = "20-01-2000";
+    WriteHistory({odd, b, spaced, d});
+    const std::string before = ReadFileBytes("Stat.dat");
+    OpenAt(0);
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    Edit("prix")->setFocus(); // passing through the price box changes nothing
+    Edit("lieu")->setFocus();
+    for (int i = 0; i < 3; ++i)
+        form->BitBtn7Click();
+    for (int i = 0; i < 3; ++i)
+        form->BitBtn6Click();
+    EXPECT_EQ(Shown(), odd.drinkDate);
+    EXPECT_EQ(ReadFileBytes("Stat.dat"), before);
+
+    Edit("invites")->setText("Jean");
+    form->BitBtn7Click();
+    form->BitBtn7Click();
+    Edit("qte_conso")->setText("3");
+    form->BitBtn1Click();
+    EXPECT_TRUE(WarningNumbers().empty());
+    odd.guests = store::PadText("Jean", 30);
+    spaced.quantity = " 3"; // only the edited field is normalised
+    EXPECT_EQ(ReadFileBytes("Stat.dat"), HistoryBytes({odd, b, spaced, d}));
 }
 
 } // namespace

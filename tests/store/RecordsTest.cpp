@@ -2,6 +2,10 @@
 
 #include <sys/stat.h>
 
+#include <optional>
+#include <random>
+#include <type_traits>
+
 #include "store/Records.h"
 #include "store/State.h"
 #include "store/Text.h"
@@ -409,4 +413,161 @@ TEST_F(RecordsTest, PositionOfMatchAndToDrink) {
 
     EXPECT_TRUE(CellarHasWine("Rouge", "Bordeaux  ", "Medoc"));
     EXPECT_FALSE(CellarHasWine("Rouge", "Bordeaux", "Graves"));
+}
+
+namespace {
+
+// Records drawn from a few values per field, so that sort keys and delete keys are often equal.
+template <class T> const std::string& Pick(std::mt19937& random, const std::vector<T>& values) {
+    return values[std::uniform_int_distribution<std::size_t>(0, values.size() - 1)(random)];
+}
+
+CellarWine RandomWine(std::mt19937& random) {
+    CellarWine w = Wine(Pick(random, std::vector<std::string>{"Rouge", "Blanc"}),
+                        Pick(random, std::vector<std::string>{"Bordeaux", "Alsace"}),
+                        Pick(random, std::vector<std::string>{"Medoc", "Graves"}),
+                        Pick(random, std::vector<std::string>{"1990", "1995"}),
+                        Pick(random, std::vector<std::string>{"A", "B"}));
+    w.owner = PadText(Pick(random, std::vector<std::string>{"own", "other"}), 50);
+    w.mark = Pick(random, std::vector<std::string>{"Bon", ""});
+    w.remarks = PadText(Pick(random, std::vector<std::string>{"rem", "lot 2"}), 50);
+    return w;
+}
+
+ConsumedWine RandomEntry(std::mt19937& random) {
+    ConsumedWine e = Entry(Pick(random, std::vector<std::string>{"01/02/1998", "01-02-1998",
+                                                                 "          ", "03/01/1998"}),
+                           Pick(random, std::vector<std::string>{"Rouge", "Blanc"}),
+                           Pick(random, std::vector<std::string>{"Medoc", "Graves"}),
+                           Pick(random, std::vector<std::string>{"A", "B"}));
+    e.remarks = PadText(Pick(random, std::vector<std::string>{"rem", "lot 2"}), 50);
+    e.price = Pick(random, std::vector<std::string>{"   12.50", "100000.0"});
+    return e;
+}
+
+template <class Record> std::string FileOf(const std::vector<Record>& records) {
+    std::vector<std::string> lines;
+    for (const auto& r : records) {
+        std::vector<std::string> l;
+        if constexpr (std::is_same_v<Record, CellarWine>)
+            l = CellarWineLines(r);
+        else
+            l = ConsumedWineLines(r);
+        lines.insert(lines.end(), l.begin(), l.end());
+    }
+    return CrLf(lines);
+}
+
+} // namespace
+
+// One rewrite gives the very bytes of the delete then insert it stands for, whatever keys are
+// equal, in every Sort and under the history's rule for dates written differently.
+TEST_F(RecordsTest, ReplaceGivesTheBytesOfDeleteThenInsert) {
+    std::mt19937 random(11);
+    files_testing::SetSyncOnCommit(false); // hundreds of rewrites
+    auto check = [&](auto makeRecord, auto contents, auto same, auto slowDelete, auto slowInsert,
+                     auto replace, const std::string& file) {
+        for (int trial = 0; trial < 60; ++trial) {
+            std::vector<std::decay_t<decltype(makeRecord(random))>> records;
+            const int count = std::uniform_int_distribution<int>(1, 12)(random);
+            for (int i = 0; i < count; ++i)
+                records.push_back(makeRecord(random));
+            WriteFileBytes(file, FileOf(records));
+            const auto stored = contents();
+            const auto old =
+                stored[std::uniform_int_distribution<std::size_t>(0, stored.size() - 1)(random)];
+            long position = 0;
+            while (!same(stored[static_cast<std::size_t>(position)], old))
+                ++position; // where a delete finds it
+            std::optional<std::decay_t<decltype(old)>> next;
+            if (trial % 5 != 0) next = makeRecord(random);
+
+            ASSERT_TRUE(slowDelete(old));
+            if (next) slowInsert(*next);
+            const std::string expected = ReadFileBytes(file);
+            WriteFileBytes(file, FileOf(records));
+            const Replaced result =
+                replace(position, stored[static_cast<std::size_t>(position)], next);
+            ASSERT_TRUE(result.done);
+            ASSERT_EQ(ReadFileBytes(file), expected) << "trial " << trial;
+            if (next) {
+                ASSERT_GE(result.position, 0);
+                auto shown = contents()[static_cast<std::size_t>(result.position)];
+                EXPECT_EQ(FileOf(std::vector{shown}), FileOf(std::vector{*next}));
+            } else {
+                EXPECT_EQ(result.position, -1);
+            }
+        }
+    };
+    for (int sort : {1, 2, 3}) {
+        State().sort = sort;
+        check(RandomWine, CellarContents, SameCellarRecord, DeleteCellarWine, InsertCellarWine,
+              ReplaceCellarWine, "Cave.dat");
+    }
+    auto sameEntry = [](const ConsumedWine& a, const ConsumedWine& b) {
+        return a.colour == b.colour && a.region == b.region && a.appellation == b.appellation &&
+               a.vintage == b.vintage && a.quantity == b.quantity && a.drinkDate == b.drinkDate &&
+               a.domaine == b.domaine && a.guests == b.guests && a.comments == b.comments &&
+               a.mark == b.mark;
+    };
+    check(RandomEntry, HistoryContents, sameEntry, DeleteConsumedWine, InsertConsumedWine,
+          ReplaceConsumedWine, "Stat.dat");
+}
+
+// The record shown is the one replaced, not a look-alike before it; a record that is no longer
+// there leaves the file as it was.
+TEST_F(RecordsTest, ReplaceActsOnTheRecordAtItsPlaceOnly) {
+    CellarWine first = Wine("Rouge", "Bordeaux", "Medoc", "1990");
+    CellarWine second = first;
+    second.owner = PadText("other", 50); // a delete does not compare the owner
+    second.bottleFormat = PadText("Magnum", 10);
+    WriteFileBytes("Cave.dat", FileOf(std::vector{first, second}));
+    const auto stored = CellarContents();
+    const std::string before = ReadFileBytes("Cave.dat");
+
+    CellarWine edited = stored[1];
+    edited.remarks = PadText("corrected", 50);
+    EXPECT_FALSE(ReplaceCellarWine(0, stored[1], edited).done);
+    EXPECT_FALSE(ReplaceCellarWine(2, stored[1], edited).done);
+    CellarWine changed = stored[1];
+    changed.mark = "Moyen"; // changed on disk since it was shown
+    EXPECT_FALSE(ReplaceCellarWine(1, changed, edited).done);
+    EXPECT_EQ(ReadFileBytes("Cave.dat"), before);
+
+    EXPECT_TRUE(ReplaceCellarWine(1, stored[1], edited).done);
+    const auto after = CellarContents();
+    ASSERT_EQ(after.size(), 2u);
+    EXPECT_EQ(after[0].owner, PadText("other", 50)); // the edited one goes before its equal
+    EXPECT_EQ(after[0].remarks, PadText("corrected", 50));
+    EXPECT_EQ(after[1], stored[0]);
+
+    ConsumedWine entry = Entry("01/02/1998", "Rouge", "Medoc");
+    ConsumedWine twin = entry;
+    twin.remarks = PadText("lot 2", 50);
+    twin.purchaseDate = "03/04/1995";
+    WriteFileBytes("Stat.dat", FileOf(std::vector{entry, twin}));
+    ConsumedWine corrected = twin;
+    corrected.comments = PadText("corrected", 50);
+    EXPECT_FALSE(ReplaceConsumedWine(0, twin, corrected).done);
+    EXPECT_TRUE(ReplaceConsumedWine(1, twin, std::nullopt).done);
+    EXPECT_EQ(HistoryContents(), std::vector{entry});
+}
+
+TEST_F(RecordsTest, AFailedReplaceKeepsTheOldFile) {
+    const CellarWine a = Wine("Rouge", "Bordeaux", "Medoc", "1990");
+    const CellarWine b = Wine("Rouge", "Bordeaux", "Medoc", "1995");
+    const CellarWine c = Wine("Rouge", "Bordeaux", "Medoc", "1998");
+    WriteFileBytes("Cave.dat", FileOf(std::vector{a, b, c}));
+    const auto stored = CellarContents();
+    const std::string before = ReadFileBytes("Cave.dat");
+    const auto listing = DirectoryListing();
+    CellarWine later = stored[0];
+    later.vintage = "2000";
+    // Failures before, between and after the place of the removed record and of the new one.
+    for (long budget : {0L, 200L, 400L, 700L, 900L}) {
+        files_testing::FailWritesAfter(budget);
+        EXPECT_THROW(ReplaceCellarWine(0, stored[0], later), IoError) << budget;
+        EXPECT_EQ(ReadFileBytes("Cave.dat"), before);
+        EXPECT_EQ(DirectoryListing(), listing);
+    }
 }

@@ -55,6 +55,13 @@ TEST_F(DialogsTest, MessageTableHoldsEveryUsedNumberInBothLanguages) {
     }
 }
 
+// The price checks refuse 100000 itself: the message must not let it pass in either language.
+TEST_F(DialogsTest, PriceLimitMessageSaysTheLimitIsRefused) {
+    EXPECT_EQ(ui::MessageText(9), QString::fromUtf8("Le prix doit être inférieur à 100000"));
+    loadEnglish();
+    EXPECT_EQ(ui::MessageText(9), "The price must be less than 100000");
+}
+
 TEST_F(DialogsTest, RealWarningBoxHasTitleIconAndOneOkButton) {
     recorder.reset(); // this time the box is shown
     QString title;

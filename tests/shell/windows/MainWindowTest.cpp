@@ -12,6 +12,7 @@
 
 #include "shell/Umenu.h"
 #include "shell/windows/ShellWindowTest.h"
+#include "ui/Screen.h"
 
 using store::DataLanguage;
 using ui::testing::BoxKind;
@@ -170,10 +171,15 @@ TEST_F(MainWindowTest, StatusBarShowsTheHintUnderTheMouseAndTheClock) {
     auto* time = menu.findChild<QLabel*>("Panel3");
     auto* empty = menu.findChild<QLabel*>("Panel4");
     ASSERT_TRUE(hint && date && time && empty);
-    EXPECT_EQ(hint->width(), 400);
-    EXPECT_EQ(date->width(), 120);
-    EXPECT_EQ(time->width(), 80);
-    EXPECT_EQ(empty->width(), 50);
+    // 400, 120, 80 and 50 pixels at 640, grown like the window on the 800-pixel screen.
+    EXPECT_EQ(hint->width(), 500);
+    EXPECT_EQ(date->width(), 150);
+    EXPECT_EQ(time->width(), 100);
+    EXPECT_EQ(empty->width(), 63);
+    ui::testing::SetScreen(1280);
+    TMenu wide;
+    EXPECT_EQ(wide.findChild<QLabel*>("Panel1")->width(), 800);
+    EXPECT_EQ(wide.findChild<QLabel*>("Panel4")->width(), 100);
     EXPECT_TRUE(date->text().isEmpty()); // before the first tick
     EXPECT_TRUE(time->text().isEmpty());
 
