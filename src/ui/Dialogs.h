@@ -47,7 +47,7 @@ struct Box {
     QString title;
     QString text;   // shown text; Modal: the window's class; Help: the page, or "search"
     int number = 0; // the message number of a warning, the topic of a help request
-    QString proposed; // file dialogs: the folder or file name offered first
+    QString proposed = {}; // file dialogs: the folder or file name offered first
 };
 
 // While a recorder lives nothing waits for a person: each box is recorded and answered from
