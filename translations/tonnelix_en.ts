@@ -1832,7 +1832,7 @@
     </message>
     <message>
         <source>&amp;Appellation :</source>
-        <translation>&amp;Appellation:</translation>
+        <translation>A&amp;ppellation:</translation>
     </message>
     <message>
         <source>&amp;Température :</source>
@@ -1879,12 +1879,12 @@
         <translation>Vintages</translation>
     </message>
     <message>
-        <source>Ajoute</source>
-        <translation>Add</translation>
+        <source>A&amp;joute</source>
+        <translation>&amp;Add</translation>
     </message>
     <message>
-        <source>Supprime</source>
-        <translation>Remove</translation>
+        <source>S&amp;upprime</source>
+        <translation>R&amp;emove</translation>
     </message>
     <message>
         <source>Type</source>
@@ -1961,6 +1961,14 @@
     <message>
         <source>Accès à l&apos;aide</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>Aj&amp;oute</source>
+        <translation>A&amp;dd</translation>
+    </message>
+    <message>
+        <source>Suppr&amp;ime</source>
+        <translation>Rem&amp;ove</translation>
     </message>
     <message>
         <source>Supprime l&apos;appellation</source>

@@ -276,10 +276,10 @@ void Tadminbase::retranslateUi() {
         courseButtons_[i]->setText(tr(courses[i]));
     dishesBox_->setTitle(tr("Plats"));
     vintagesBox_->setTitle(tr("Millésimes"));
-    for (QPushButton* b : {Ajout_plat, ajoute_annee})
-        b->setText(tr("Ajoute"));
-    for (QPushButton* b : {supprime_plat, supprime_annee})
-        b->setText(tr("Supprime"));
+    Ajout_plat->setText(tr("A&joute"));
+    ajoute_annee->setText(tr("Aj&oute"));
+    supprime_plat->setText(tr("S&upprime"));
+    supprime_annee->setText(tr("Suppr&ime"));
     liste_plats->setHeaderLabels({tr("Type"), tr("Plats")});
     liste_annee->setHeaderLabels({tr("Année"), tr("Note")});
     BitBtn1->setText(tr("OK"));
