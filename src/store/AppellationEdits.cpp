@@ -101,6 +101,15 @@ std::vector<std::string> SavedBase(const std::vector<std::string>& lines, const 
         out.push_back(DishesKeyLine());
         AppendDishes(out, e.dishes);
     } else {
+        // A value typed for a section that lacks its key line gets the line under the header,
+        // rather than being lost.
+        bool temperatureMet = false, keepingMet = false;
+        for (std::size_t i = header + 1; i < end; ++i) {
+            temperatureMet = temperatureMet || IsTemperatureLine(lines[i]);
+            keepingMet = keepingMet || (!IsTemperatureLine(lines[i]) && IsKeepingLine(lines[i]));
+        }
+        if (!temperatureMet && !temperature.empty()) out.push_back("   Temp =" + temperature);
+        if (!keepingMet && !keeping.empty()) out.push_back(KeepingKeyLine() + keeping);
         bool keyMet = false;
         for (std::size_t i = header + 1; i < end; ++i) {
             const std::string& line = lines[i];
@@ -117,7 +126,7 @@ std::vector<std::string> SavedBase(const std::vector<std::string>& lines, const 
                 out.push_back(line);
             }
         }
-        // Without a key line the dishes would have nowhere to go and be lost.
+        // Likewise the dishes.
         if (!keyMet && !e.dishes.empty()) {
             out.push_back(DishesKeyLine());
             AppendDishes(out, e.dishes);

@@ -175,17 +175,31 @@ TEST_F(AppellationEditsTest, WhatTheSaveWrites) {
     EXPECT_EQ(chart(), CrLf({kPauillacYear, "      1995,05", kChablisYear, "      2001,14"}));
 }
 
-TEST_F(AppellationEditsTest, DishesOfASectionWithoutKeyLineAreKept) {
+TEST_F(AppellationEditsTest, ValuesOfASectionWithoutTheirKeyLinesAreKept) {
+    const std::string remark = "   ; note";
     for (DataLanguage language : {DataLanguage::French, DataLanguage::English}) {
         SetLanguage(language);
+        const bool french = language == DataLanguage::French;
         WriteFileBytes(State().files.appellations, kBase);
         AppellationEdit e = Edit("Blanc", "Bourgogne", "Chablis");
         e.dishes = {{"Dessert", "Sorbet"}};
         SaveAppellation(e);
         EXPECT_EQ(base(), kBase.substr(0, kBase.find(kChablis)) +
                               CrLf({kChablis, "   Temp =16 a 18", "   Garde=10 ans",
-                                    language == DataLanguage::French ? "   Plats=" : "   Dishes=",
-                                    "      Dessert:Sorbet"}));
+                                    french ? "   Plats=" : "   Dishes=", "      Dessert:Sorbet"}));
+
+        // A section with none of the key lines; an empty value adds no line.
+        WriteFileBytes(State().files.appellations, CrLf({kChablis, remark}));
+        SaveAppellation(e);
+        EXPECT_EQ(base(), CrLf({kChablis, "   Temp =16 a 18",
+                                french ? "   Garde=10 ans" : "   Keep =10 ans", remark,
+                                french ? "   Plats=" : "   Dishes=", "      Dessert:Sorbet"}));
+        WriteFileBytes(State().files.appellations, CrLf({kChablis, remark}));
+        e.temperature = "";
+        e.keeping.reset();
+        e.dishes.clear();
+        SaveAppellation(e);
+        EXPECT_EQ(base(), CrLf({kChablis, remark}));
     }
 }
 
