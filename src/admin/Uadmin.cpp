@@ -173,6 +173,9 @@ Tadminbase::Tadminbase(QWidget* parent) : QDialog(parent) {
     BitBtn6->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
     for (QPushButton* b : {BitBtn2, BitBtn3})
         b->setAutoDefault(false);
+    // The delete button stands first in the button row, and the tab key reaches it first.
+    QWidget::setTabOrder(liste_annee, BitBtn6);
+    QWidget::setTabOrder(BitBtn6, BitBtn1);
 
     const auto label = [this](QWidget* buddy) {
         auto* l = new QLabel(buddy->parentWidget());
