@@ -2130,4 +2130,171 @@
         <translation>Dish:</translation>
     </message>
 </context>
+<context>
+    <name>Tadminbase</name>
+    <message>
+        <source>Administration des appellations</source>
+        <translation>Appellation administration</translation>
+    </message>
+    <message>
+        <source>&amp;Couleur :</source>
+        <translation>&amp;Colour:</translation>
+    </message>
+    <message>
+        <source>&amp;Région :</source>
+        <translation>&amp;Region:</translation>
+    </message>
+    <message>
+        <source>&amp;Appellation :</source>
+        <translation>A&amp;ppellation:</translation>
+    </message>
+    <message>
+        <source>&amp;Température :</source>
+        <translation>&amp;Temperature:</translation>
+    </message>
+    <message>
+        <source>&amp;Garde :</source>
+        <translation>&amp;Keeping:</translation>
+    </message>
+    <message>
+        <source>P&amp;lat :</source>
+        <translation>Dis&amp;h:</translation>
+    </message>
+    <message>
+        <source>&amp;Millésime :</source>
+        <translation>&amp;Vintage:</translation>
+    </message>
+    <message>
+        <source>&amp;Note :</source>
+        <translation>&amp;Mark:</translation>
+    </message>
+    <message>
+        <source>Afficher seulement les appellations de la région</source>
+        <translation>Show only the appellations of the region</translation>
+    </message>
+    <message>
+        <source>Entrées</source>
+        <translation>Starters</translation>
+    </message>
+    <message>
+        <source>Plats</source>
+        <translation>Dishes</translation>
+    </message>
+    <message>
+        <source>Fromages</source>
+        <translation>Cheeses</translation>
+    </message>
+    <message>
+        <source>Desserts</source>
+        <translation>Desserts</translation>
+    </message>
+    <message>
+        <source>Millésimes</source>
+        <translation>Vintages</translation>
+    </message>
+    <message>
+        <source>A&amp;joute</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>S&amp;upprime</source>
+        <translation>R&amp;emove</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Année</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Température de service</source>
+        <translation>Serving temperature</translation>
+    </message>
+    <message>
+        <source>Période de garde</source>
+        <translation>Keeping period</translation>
+    </message>
+    <message>
+        <source>Plat à ajouter</source>
+        <translation>Dish to add</translation>
+    </message>
+    <message>
+        <source>Liste des mets</source>
+        <translation>Dishes</translation>
+    </message>
+    <message>
+        <source>Millésime à ajouter</source>
+        <translation>Vintage to add</translation>
+    </message>
+    <message>
+        <source>Note du millésime sur 20</source>
+        <translation>Mark of the vintage out of 20</translation>
+    </message>
+    <message>
+        <source>Liste des millésimes</source>
+        <translation>Vintages</translation>
+    </message>
+    <message>
+        <source>Enregistre l&apos;appellation</source>
+        <translation>Saves the appellation</translation>
+    </message>
+    <message>
+        <source>Retour au menu principal sans sauvegarde</source>
+        <translation>Back to the main menu without saving</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Aj&amp;oute</source>
+        <translation>A&amp;dd</translation>
+    </message>
+    <message>
+        <source>Suppr&amp;ime</source>
+        <translation>Rem&amp;ove</translation>
+    </message>
+    <message>
+        <source>Supprime l&apos;appellation</source>
+        <translation>Deletes the appellation</translation>
+    </message>
+    <message>
+        <source>Vous n&apos;avez saisi aucun plat</source>
+        <translation>You have not entered a dish</translation>
+    </message>
+    <message>
+        <source>Vous n&apos;avez saisi aucune année</source>
+        <translation>You have not entered a year</translation>
+    </message>
+</context>
 </TS>

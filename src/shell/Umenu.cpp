@@ -2,6 +2,7 @@
 
 #include "advice/UChoixp.h"
 #include "advice/Uchoixv.h"
+#include "admin/Uadmin.h"
 #include "cellar/Ulivre.h"
 #include "history/Uconso.h"
 
@@ -129,7 +130,7 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* about = addItem(help, "Apropos1", QT_TRANSLATE_NOOP("TMenu", "à &propos de..."),
                              QT_TRANSLATE_NOOP("TMenu", "A propos de Tonnelix..."));
 
-    for (QAction* item : {open, chooseWine, dishes, drunk, quit, contents, helpSearch, about})
+    for (QAction* item : {open, chooseWine, dishes, drunk, base, quit, contents, helpSearch, about})
         item->setEnabled(true);
     connect(open, &QAction::triggered, this, [this] {
         TLivre livre(this);
@@ -146,6 +147,10 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     connect(drunk, &QAction::triggered, this, [this] {
         TConsovin consovin(this);
         ui::ExecModal(consovin);
+    });
+    connect(base, &QAction::triggered, this, [this] {
+        Tadminbase admin(this);
+        ui::ExecModal(admin);
     });
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(contents, &QAction::triggered, this, [] { ui::ShowHelpContents(); });

@@ -154,14 +154,25 @@ TEST_F(MainWindowTest, MenusHaveTheirSeparatorsAndTheLanguageInUseChecked) {
 TEST_F(MainWindowTest, OnlyTheCommandsBuiltSoFarAreEnabled) {
     TMenu menu;
     const QStringList enabled = {"Ouvrir1", "ButtonOuvre", "Choisirunvin1", "ButtonVins", "AllianceMetsVins1",
-                                 "ButtonPlats", "Vinsconsommes1", "ButtonCherche", "Quitter1",
-                                 "Indexdelaide1", "Recherchedanslaide1", "Apropos1", "ButtonQuitte", "ButtonAide"};
+                                 "ButtonPlats", "Vinsconsommes1", "ButtonCherche", "Basesdesvins1", "ButtonAdmin",
+                                 "Quitter1", "Indexdelaide1", "Recherchedanslaide1", "Apropos1", "ButtonQuitte",
+                                 "ButtonAide"};
     for (const ItemText& i : kItems)
         EXPECT_EQ(menu.findChild<QAction*>(i.name)->isEnabled(), enabled.contains(i.name))
             << i.name;
     for (const ItemText& b : kButtons)
         EXPECT_EQ(menu.findChild<QToolButton*>(b.name)->isEnabled(), enabled.contains(b.name))
             << b.name;
+}
+
+TEST_F(MainWindowTest, TheMenuItemAndTheToolButtonOpenTheAppellationAdministration) {
+    TMenu menu;
+    menu.findChild<QAction*>("Basesdesvins1")->trigger();
+    QTest::mouseClick(menu.findChild<QToolButton*>("ButtonAdmin"), Qt::LeftButton);
+    const auto opened = recorder->boxesOf(ui::testing::BoxKind::Modal);
+    ASSERT_EQ(opened.size(), 2u);
+    for (const auto& box : opened)
+        EXPECT_EQ(box.text, "Tadminbase");
 }
 
 TEST_F(MainWindowTest, StatusBarShowsTheHintUnderTheMouseAndTheClock) {
