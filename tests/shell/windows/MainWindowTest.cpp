@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, MenusHaveTheirSeparatorsAndTheLanguageInUseChecked) {
 // Commands whose windows come later are shown but cannot be chosen yet.
 TEST_F(MainWindowTest, OnlyTheCommandsBuiltSoFarAreEnabled) {
     TMenu menu;
-    const QStringList enabled = {"Ouvrir1", "ButtonOuvre", "Vinsconsommes1", "ButtonCherche", "Quitter1",
+    const QStringList enabled = {"Ouvrir1", "ButtonOuvre", "Vinsconsommes1", "ButtonCherche", "Sauvegarde1", "Restauration1", "Quitter1",
                                  "Indexdelaide1", "Recherchedanslaide1", "Apropos1", "ButtonQuitte", "ButtonAide"};
     for (const ItemText& i : kItems)
         EXPECT_EQ(menu.findChild<QAction*>(i.name)->isEnabled(), enabled.contains(i.name))
