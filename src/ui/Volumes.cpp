@@ -82,7 +82,7 @@ std::vector<Volume> RemovableVolumesOf(const QString& mountTable, const QString&
         if (!known) volumes.push_back({QFileInfo(mountPoint).fileName(), mountPoint});
     }
     std::sort(volumes.begin(), volumes.end(), [](const Volume& a, const Volume& b) {
-        const int byName = QString::localeAwareCompare(a.name, b.name);
+        const int byName = a.name.compare(b.name, Qt::CaseInsensitive);
         return byName != 0 ? byName < 0 : a.mountPoint < b.mountPoint;
     });
     return volumes;

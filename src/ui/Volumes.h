@@ -14,7 +14,7 @@ struct Volume {
     QString mountPoint;
 };
 
-// The mounted removable volumes, sorted by name then mount point.
+// The mounted removable volumes, sorted by name (case aside) then mount point.
 std::vector<Volume> RemovableVolumes();
 
 // The volumes of a mount table (the text of /proc/self/mounts) whose block device the kernel
