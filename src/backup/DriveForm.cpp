@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QGridLayout>
@@ -35,7 +36,9 @@ DriveForm::DriveForm(QWidget* parent, const char* className, int helpTopic, Text
 
     Lecteur = new QComboBox(this);
     Lecteur->setObjectName(QStringLiteral("Lecteur"));
-    Lecteur->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Room for the mount point of a key under /media/<user>/.
+    Lecteur->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    Lecteur->setMinimumContentsLength(36);
     for (const ui::Volume& volume : ui::RemovableVolumes())
         Lecteur->addItem(QStringLiteral("%1  (%2)").arg(volume.name, volume.mountPoint),
                          volume.mountPoint);
@@ -136,7 +139,7 @@ void DriveForm::LecteurActivated(int index) {
         previousIndex_ = index;
         return;
     }
-    const QString folder = ui::AskFolderName(translated("Dossier de sauvegarde"));
+    const QString folder = ui::AskFolderName(translated("Dossier de sauvegarde"), QDir::homePath());
     if (folder.isEmpty()) {
         Lecteur->setCurrentIndex(previousIndex_);
         return;
