@@ -2297,4 +2297,162 @@
         <translation>You have not entered a year</translation>
     </message>
 </context>
+<context>
+    <name>TSaveForm</name>
+    <message>
+        <source>Lecteur :</source>
+        <translation>Drive:</translation>
+    </message>
+    <message>
+        <source>Dernière sauvegarde :</source>
+        <translation>Last backup:</translation>
+    </message>
+    <message>
+        <source>Inserez une disquette dans le lecteur et pressez OK</source>
+        <translation>Insert a disk in the drive and press OK</translation>
+    </message>
+    <message>
+        <source>Autre dossier...</source>
+        <translation>Other folder...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Lecteur de sauvegarde</source>
+        <translation>Backup drive</translation>
+    </message>
+    <message>
+        <source>Date de la dernière sauvegarde</source>
+        <translation>Date of the last backup</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Aucune</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Dossier de sauvegarde</source>
+        <translation>Backup folder</translation>
+    </message>
+    <message>
+        <source>Choisissez un lecteur ou un dossier</source>
+        <translation>Choose a drive or a folder</translation>
+    </message>
+    <message>
+        <source>Sauvegarde sur disquette</source>
+        <translation>Back up the data files</translation>
+    </message>
+    <message>
+        <source>Etat d&apos;avancement de la sauvegarde</source>
+        <translation>Progress of the backup</translation>
+    </message>
+    <message>
+        <source>Lancement de la sauvegarde</source>
+        <translation>Starts the backup</translation>
+    </message>
+    <message>
+        <source>Retour au menu principal sans sauvegarde</source>
+        <translation>Back to the main window without a backup</translation>
+    </message>
+    <message>
+        <source>Le dossier des données ne peut pas recevoir sa propre sauvegarde</source>
+        <translation>The data folder cannot hold its own backup</translation>
+    </message>
+    <message>
+        <source>Voulez vous écraser la sauvegarde du %1 ?</source>
+        <translation>Do you want to overwrite the backup of %1?</translation>
+    </message>
+</context>
+<context>
+    <name>TRestoreForm</name>
+    <message>
+        <source>Lecteur :</source>
+        <translation>Drive:</translation>
+    </message>
+    <message>
+        <source>Dernière sauvegarde :</source>
+        <translation>Last backup:</translation>
+    </message>
+    <message>
+        <source>Inserez une disquette dans le lecteur et pressez OK</source>
+        <translation>Insert a disk in the drive and press OK</translation>
+    </message>
+    <message>
+        <source>Autre dossier...</source>
+        <translation>Other folder...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Lecteur de sauvegarde</source>
+        <translation>Backup drive</translation>
+    </message>
+    <message>
+        <source>Date de la dernière sauvegarde</source>
+        <translation>Date of the last backup</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Aucune</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Dossier de sauvegarde</source>
+        <translation>Backup folder</translation>
+    </message>
+    <message>
+        <source>Choisissez un lecteur ou un dossier</source>
+        <translation>Choose a drive or a folder</translation>
+    </message>
+    <message>
+        <source>Restauration des bases de données</source>
+        <translation>Restore the data files</translation>
+    </message>
+    <message>
+        <source>Etat d&apos;avancement de la restauration</source>
+        <translation>Progress of the restore</translation>
+    </message>
+    <message>
+        <source>Lancement de la restauration</source>
+        <translation>Starts the restore</translation>
+    </message>
+    <message>
+        <source>Retour au menu principal sans restauration</source>
+        <translation>Back to the main window without restoring</translation>
+    </message>
+    <message>
+        <source>Le dossier des données ne peut pas être restauré sur lui-même</source>
+        <translation>The data folder cannot be restored from itself</translation>
+    </message>
+    <message>
+        <source>La restauration du %1 va écrasez les bases actuelles ?</source>
+        <translation>Restoring the backup of %1 will overwrite the current data files. Go on?</translation>
+    </message>
+</context>
 </TS>

@@ -1,8 +1,10 @@
 #include "shell/Umenu.h"
 
+#include "admin/Uadmin.h"
 #include "advice/UChoixp.h"
 #include "advice/Uchoixv.h"
-#include "admin/Uadmin.h"
+#include "backup/Urestore.h"
+#include "backup/Usave.h"
 #include "cellar/Ulivre.h"
 #include "history/Uconso.h"
 
@@ -94,10 +96,11 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     addItem(admin, "Autresbases1", QT_TRANSLATE_NOOP("TMenu", "A&utres bases"),
             QT_TRANSLATE_NOOP("TMenu", "Gestions des autres bases de données"));
     admin->addSeparator();
-    addItem(admin, "Sauvegarde1", QT_TRANSLATE_NOOP("TMenu", "&Sauvegarde"),
-            QT_TRANSLATE_NOOP("TMenu", "Sauvegarde les bases de données"));
-    addItem(admin, "Restauration1", QT_TRANSLATE_NOOP("TMenu", "&Restauration"),
-            QT_TRANSLATE_NOOP("TMenu", "Restauration des bases à partir d'une sauvegarde"));
+    QAction* save = addItem(admin, "Sauvegarde1", QT_TRANSLATE_NOOP("TMenu", "&Sauvegarde"),
+                            QT_TRANSLATE_NOOP("TMenu", "Sauvegarde les bases de données"));
+    QAction* restore =
+        addItem(admin, "Restauration1", QT_TRANSLATE_NOOP("TMenu", "&Restauration"),
+                QT_TRANSLATE_NOOP("TMenu", "Restauration des bases à partir d'une sauvegarde"));
     addItem(admin, "Misejour1", QT_TRANSLATE_NOOP("TMenu", "M&ise à jour"),
             QT_TRANSLATE_NOOP("TMenu", "Mise à jour des bases d'appellations"));
 
@@ -130,7 +133,7 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* about = addItem(help, "Apropos1", QT_TRANSLATE_NOOP("TMenu", "à &propos de..."),
                              QT_TRANSLATE_NOOP("TMenu", "A propos de Tonnelix..."));
 
-    for (QAction* item : {open, chooseWine, dishes, drunk, base, quit, contents, helpSearch, about})
+    for (QAction* item : {open, chooseWine, dishes, drunk, base, quit, contents, helpSearch, about, save, restore})
         item->setEnabled(true);
     connect(open, &QAction::triggered, this, [this] {
         TLivre livre(this);
@@ -151,6 +154,14 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     connect(base, &QAction::triggered, this, [this] {
         Tadminbase admin(this);
         ui::ExecModal(admin);
+    });
+    connect(save, &QAction::triggered, this, [this] {
+        TSaveForm form(this, shell::SettingsFilePath());
+        ui::ExecModal(form);
+    });
+    connect(restore, &QAction::triggered, this, [this] {
+        TRestoreForm form(this, shell::SettingsFilePath());
+        ui::ExecModal(form);
     });
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(contents, &QAction::triggered, this, [] { ui::ShowHelpContents(); });

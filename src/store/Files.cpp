@@ -243,12 +243,17 @@ void SafeFileWriter::flushBuffer() {
     buffer_.clear();
 }
 
-void SafeFileWriter::commit() {
+void SafeFileWriter::finish() {
+    if (fd_ < 0) return;
     flushBuffer();
     if (Faults().sync && ::fsync(fd_) != 0) throw IoError::FromErrno(errno, target_);
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) throw IoError::FromErrno(errno, target_);
+}
+
+void SafeFileWriter::commit() {
+    finish();
     if (::rename(temp_.c_str(), target_.c_str()) != 0) throw IoError::FromErrno(errno, target_);
     committed_ = true;
     if (Faults().sync) {

@@ -73,6 +73,10 @@ public:
     // Writes the text and CR LF.
     void writeLine(std::string_view line);
     void write(std::string_view bytes);
+    // Puts the whole content on disk without replacing the target yet, so that several files
+    // can each be made whole before any of them replaces its target; commit() then only
+    // renames.
+    void finish();
     void commit();
 
 private:

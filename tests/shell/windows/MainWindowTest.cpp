@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -153,10 +155,11 @@ TEST_F(MainWindowTest, MenusHaveTheirSeparatorsAndTheLanguageInUseChecked) {
 // Commands whose windows come later are shown but cannot be chosen yet.
 TEST_F(MainWindowTest, OnlyTheCommandsBuiltSoFarAreEnabled) {
     TMenu menu;
-    const QStringList enabled = {"Ouvrir1", "ButtonOuvre", "Choisirunvin1", "ButtonVins", "AllianceMetsVins1",
-                                 "ButtonPlats", "Vinsconsommes1", "ButtonCherche", "Basesdesvins1", "ButtonAdmin",
-                                 "Quitter1", "Indexdelaide1", "Recherchedanslaide1", "Apropos1", "ButtonQuitte",
-                                 "ButtonAide"};
+    const QStringList enabled = {"Ouvrir1", "ButtonOuvre", "Choisirunvin1", "ButtonVins",
+                                 "AllianceMetsVins1", "ButtonPlats", "Vinsconsommes1", "ButtonCherche",
+                                 "Basesdesvins1", "ButtonAdmin", "Quitter1", "Indexdelaide1",
+                                 "Recherchedanslaide1", "Apropos1", "ButtonQuitte", "ButtonAide",
+                                 "Sauvegarde1", "Restauration1"};
     for (const ItemText& i : kItems)
         EXPECT_EQ(menu.findChild<QAction*>(i.name)->isEnabled(), enabled.contains(i.name))
             << i.name;
@@ -248,6 +251,22 @@ TEST_F(MainWindowTest, HelpCommandsAndKeyOpenTheirPagesAndQuitCloses) {
 
     QTest::mouseClick(menu.findChild<QToolButton*>("ButtonQuitte"), Qt::LeftButton);
     EXPECT_FALSE(menu.isVisible());
+}
+
+// Both show the date of the last backup that the settings file keeps.
+TEST_F(MainWindowTest, BackupCommandsOpenTheirWindows) {
+    shell::WriteSetting("Software", "Lastsave", "05/03/1999 09:05");
+    TMenu menu;
+    QStringList shown;
+    for (const char* item : {"Sauvegarde1", "Restauration1"}) {
+        recorder->queueModal([&shown](QDialog& window) {
+            shown << window.objectName() + " " +
+                         window.findChild<QLineEdit*>("Last_save")->text();
+            return 0;
+        });
+        menu.findChild<QAction*>(item)->trigger();
+    }
+    EXPECT_EQ(shown, QStringList({"TSaveForm 05/03/1999 09:05", "TRestoreForm 05/03/1999 09:05"}));
 }
 
 } // namespace
