@@ -26,7 +26,7 @@ fi
 # (LC_ALL, LC_MESSAGES, LANG, then LANGUAGE).
 lang=""
 if [ -f "$ini" ]; then
-    value=$(awk -F= '/^[[]/ { section = $0; sub(/[ \t\r]+$/, "", section) }
+    value=$(awk -F= '/^\[/ { section = $0; sub(/[ \t\r]+$/, "", section) }
         section == "[Options]" { key = $1; gsub(/[ \t]/, "", key);
             if (key == "Language") { sub(/^[^=]*=[ \t]*/, ""); print; exit } }' "$ini")
     if [ -n "$value" ]; then

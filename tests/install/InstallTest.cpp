@@ -321,8 +321,7 @@ TEST(DebianPackage, DependsOnTheQtItLinksAndNamesItsMaintainer) {
     EXPECT_TRUE(Field(deb, "Maintainer").contains(QLatin1Char('@')));
     EXPECT_FALSE(Field(deb, "Description").isEmpty());
     EXPECT_TRUE(QFileInfo::exists(root + QStringLiteral("/share/doc/tonnelix/copyright")));
-    EXPECT_TRUE(
-        QFileInfo::exists(root + QStringLiteral("/share/doc/tonnelix/changelog.Debian.gz")));
+    EXPECT_TRUE(QFileInfo::exists(root + QStringLiteral("/share/doc/tonnelix/changelog.gz")));
 }
 
 TEST(DebianPackage, LintianFindsNoError) {
