@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "ui/Help.h"
@@ -63,8 +64,8 @@ struct Installations {
 };
 
 Installations& Installed() {
-    static Installations* installed = [] {
-        auto* made = new Installations;
+    static const std::unique_ptr<Installations> installed = [] {
+        auto made = std::make_unique<Installations>();
         const QString top = made->root.path();
         const ToolRun install =
             RunTool(QStringLiteral(TONNELIX_CMAKE),
