@@ -2,17 +2,16 @@
 #              (created on first run with the shipped reference files)
 # make test  - install what is missing, build, run every test
 # make bench - build and run the benchmarks
+# make deb   - build the Debian package
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev qt6-tools-dev \
             qt6-l10n-tools qt6-tools-dev-tools libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-dejavu-core xvfb xauth imagemagick poppler-utils xdotool \
-            qt6-translations-l10n openbox
-DATA_DIR   ?= $(HOME)/.local/share/Tonnelix
-CONFIG_DIR ?= $(or $(XDG_CONFIG_HOME),$(HOME)/.config)
+            qt6-translations-l10n openbox dpkg-dev fakeroot lintian appstream desktop-file-utils
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench deb clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -36,36 +35,16 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
-# The reference files to copy are those of the language the program will start in: the one
-# of the settings file, else the system language as the program reads it (LC_ALL, LC_MESSAGES,
-# LANG, then LANGUAGE). Both appellation bases are copied, since each language keeps its own.
-# A file already in the data folder is never replaced.
+# The program runs from an installation in the build folder through the launcher that the package
+# installs, so that both start it in the same way: the launcher seeds the data folder with the
+# shipped files of the start language and starts Tonnelix there.
 run: build
-	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "Tonnelix needs a graphical display and none is set (DISPLAY is empty): start it from a desktop session, or try 'xvfb-run make run'."; \
-	  exit 1; \
-	fi
-	@mkdir -p "$(DATA_DIR)"
-	@lang=""; ini="$(CONFIG_DIR)/Tonnelix.ini"; \
-	if [ -f "$$ini" ]; then \
-	  value=$$(awk -F= '/^[[]/ { section = $$0 } \
-	    section == "[Options]" { key = $$1; gsub(/[ \t]/, "", key); \
-	      if (key == "Language") { sub(/^[^=]*=[ \t]*/, ""); print; exit } }' "$$ini"); \
-	  if [ -n "$$value" ]; then case "$$value" in English*) lang=en ;; *) lang=fr ;; esac; fi; \
-	fi; \
-	if [ -z "$$lang" ]; then \
-	  locale="$${LC_ALL:-$${LC_MESSAGES:-$$LANG}}"; \
-	  case "$$locale" in \
-	    ""|C|C.*|POSIX) lang=en ;; \
-	    *) [ -n "$${LANGUAGE%%:*}" ] && locale="$${LANGUAGE%%:*}"; \
-	       case "$$locale" in fr*) lang=fr ;; *) lang=en ;; esac ;; \
-	  esac; \
-	fi; \
-	copy() { if [ -f "$$1" ] && [ ! -e "$(DATA_DIR)/$$(basename "$$1")" ]; then \
-	  cp "$$1" "$(DATA_DIR)/" && echo "Copied $$(basename "$$1") into $(DATA_DIR)"; fi; }; \
-	for f in data/$$lang/*; do copy "$$f"; done; \
-	copy data/fr/Vins.dat; copy data/en/Wines.dat
-	cd "$(DATA_DIR)" && exec "$(CURDIR)/$(BUILD)/tonnelix"
+	@cmake --install $(BUILD) --prefix "$(CURDIR)/$(BUILD)/stage" >/dev/null
+	exec "$(CURDIR)/$(BUILD)/stage/bin/tonnelix"
+
+# The Debian package, $(BUILD)/tonnelix_<version>_<arch>.deb.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

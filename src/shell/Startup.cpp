@@ -37,7 +37,10 @@ bool StartUp() {
 int RunTonnelix(int& argc, char** argv) {
     ui::Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonnelix"));
-    QApplication::setWindowIcon(ui::PictureIcon(ui::Picture::Glass));
+    // The emblem is the icon of the desktop menu entry too; the entry's name lets the desktop
+    // match the running windows to it.
+    QApplication::setWindowIcon(ui::PictureIcon(ui::Picture::Emblem));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tonnelix"));
     if (!StartUp()) return 1;
     TMenu menu;
     // The screen's room first, for desktops whose window manager does not maximize.

@@ -48,7 +48,7 @@ int Scaled(int pixels) {
 
 TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TMenu"));
-    setWindowIcon(ui::PictureIcon(ui::Picture::Glass));
+    setWindowIcon(ui::PictureIcon(ui::Picture::Emblem));
 
     // Menus, in the order of the menu bar; commands whose windows are not built yet stay disabled.
     const auto newMenu = [this](const char* name, const char* caption) {

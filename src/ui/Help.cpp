@@ -88,9 +88,15 @@ void SetHelpLanguage(store::DataLanguage language) {
     State().helpLanguage = language;
 }
 
+QString HelpRootOf(const QString& programDirectory) {
+    const QString beside = programDirectory + QStringLiteral("/help");
+    if (QFileInfo(beside).isDir()) return beside;
+    return QDir::cleanPath(programDirectory + QStringLiteral("/../../share/tonnelix/help"));
+}
+
 QString HelpDirectory() {
     const char* folder = State().helpLanguage == store::DataLanguage::English ? "en" : "fr";
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/help/") +
+    return HelpRootOf(QCoreApplication::applicationDirPath()) + QLatin1Char('/') +
            QLatin1String(folder);
 }
 

@@ -1,6 +1,7 @@
-// The help of the program: HTML pages per language beside the program (help/fr, help/en),
-// one per topic number (007.html), a contents page (index.html), a search over the pages,
-// and a companion guide (guide.html) opened from the about box.
+// The help of the program: HTML pages per language (help/fr, help/en) beside the program or in
+// the shared data of its installation, one per topic number (007.html), a contents page
+// (index.html), a search over the pages, and a companion guide (guide.html) opened from the
+// about box.
 #pragma once
 
 #include <QString>
@@ -20,6 +21,9 @@ namespace ui {
 void SetHelpLanguage(store::DataLanguage language);
 // The folder of the help pages of the current help language.
 QString HelpDirectory();
+// The help folder of the program in this folder: beside it in a build tree, in the shared data
+// of the prefix once installed (lib/tonnelix/tonnelix finds share/tonnelix/help).
+QString HelpRootOf(const QString& programDirectory);
 // "007.html" for topic 7.
 QString HelpTopicPage(int topic);
 

@@ -1,0 +1,68 @@
+#!/bin/sh
+# Starts Tonnelix in the user's data folder, which receives on the first start the shipped
+# reference files of the language the program will start in. A file already there is never
+# replaced. Installed as PREFIX/bin/tonnelix; finds the rest of PREFIX from its own place, so an
+# unpacked package or a staging prefix runs as well as /usr.
+set -u
+
+here=$(dirname "$(readlink -f "$0")")
+prefix=$(dirname "$here")
+program="$prefix/lib/tonnelix/tonnelix"
+shipped="$prefix/share/tonnelix/data"
+data="${XDG_DATA_HOME:-$HOME/.local/share}/Tonnelix"
+ini="${XDG_CONFIG_HOME:-$HOME/.config}/Tonnelix.ini"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "Tonnelix needs a graphical display and none is set (DISPLAY is empty): start it from a desktop session, or under xvfb-run." >&2
+    exit 1
+fi
+
+if ! mkdir -p "$data"; then
+    echo "Tonnelix cannot create its data folder $data." >&2
+    exit 1
+fi
+
+# The language of the settings file, else the system language as the program reads it
+# (LC_ALL, LC_MESSAGES, LANG, then LANGUAGE).
+lang=""
+if [ -f "$ini" ]; then
+    value=$(awk -F= '/^\[/ { section = $0; sub(/[ \t\r]+$/, "", section) }
+        section == "[Options]" { key = $1; gsub(/[ \t]/, "", key);
+            if (key == "Language") { sub(/^[^=]*=[ \t]*/, ""); print; exit } }' "$ini")
+    if [ -n "$value" ]; then
+        case "$value" in English*) lang=en ;; *) lang=fr ;; esac
+    fi
+fi
+if [ -z "$lang" ]; then
+    locale="${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}"
+    case "$locale" in
+    "" | C | C.* | POSIX) lang=en ;;
+    *)
+        first="${LANGUAGE:-}"
+        first="${first%%:*}"
+        [ -n "$first" ] && locale="$first"
+        case "$locale" in fr*) lang=fr ;; *) lang=en ;; esac
+        ;;
+    esac
+fi
+
+# Copied under a temporary name and renamed, so that a failed copy (a full disk) never leaves a
+# half file that would then count as already there.
+copy() {
+    name=$(basename "$1")
+    [ -f "$1" ] && [ ! -e "$data/$name" ] || return 0
+    if cp "$1" "$data/.$name.tonnelix-new" && mv -f "$data/.$name.tonnelix-new" "$data/$name"; then
+        echo "Copied $name into $data"
+    else
+        rm -f "$data/.$name.tonnelix-new"
+        echo "Tonnelix cannot copy $name into $data." >&2
+        exit 1
+    fi
+}
+for f in "$shipped/$lang"/*; do copy "$f"; done
+# Each language keeps its own appellation base.
+copy "$shipped/fr/Vins.dat"
+copy "$shipped/en/Wines.dat"
+
+cd "$data" || exit 1
+exec "$program"
