@@ -11,6 +11,7 @@
 #include <string>
 #include <utility>
 
+#include "store/DataSetSwitch.h"
 #include "store/Files.h"
 #include "store/IniFile.h"
 #include "store/State.h"
@@ -262,6 +263,8 @@ void ReadSettings() {
     store::State().language = settings.language;
     store::State().sort = settings.sort;
 
+    // A language switch stopped once recorded is finished before its files are read.
+    store::FinishInterruptedSwitch(settings.language);
     // The data file names and the four lists of the language.
     store::LoadVocabulary(settings.language);
 
