@@ -154,7 +154,8 @@ TEST_F(MainWindowTest, OnlyTheCommandsBuiltSoFarAreEnabled) {
     TMenu menu;
     const QStringList enabled = {"Ouvrir1", "ButtonOuvre", "Choisirunvin1", "ButtonVins", "AllianceMetsVins1",
                                  "ButtonPlats", "Vinsconsommes1", "ButtonCherche", "Quitter1",
-                                 "Indexdelaide1", "Recherchedanslaide1", "Apropos1", "ButtonQuitte", "ButtonAide"};
+                                 "Indexdelaide1", "Recherchedanslaide1", "Apropos1", "ButtonQuitte", "ButtonAide",
+                                 "Options1", "LanguageFrench", "LanguageEnglish"};
     for (const ItemText& i : kItems)
         EXPECT_EQ(menu.findChild<QAction*>(i.name)->isEnabled(), enabled.contains(i.name))
             << i.name;
