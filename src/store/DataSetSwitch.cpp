@@ -89,7 +89,8 @@ std::vector<std::string> BuildNewSet(bool toEnglish) {
             tr.Field(w.appellation, 30);
             tr.Field(w.bottleFormat, 10);
         }
-        WriteCellarFile(target.cellar, CellarAfterInserts({}, cellar.records), cellar.partial);
+        WriteCellarFile(target.cellar, CellarAfterInserts({}, std::move(cellar.records)),
+                        cellar.partial);
         oldFiles.push_back(source.cellar);
     }
     cellar = {};
@@ -107,8 +108,8 @@ std::vector<std::string> BuildNewSet(bool toEnglish) {
             tr.Field(e.mark, 10);
             tr.Field(e.bottleFormat, 10);
         }
-        WriteHistoryFile(StagedHistory(fromFrench), HistoryAfterInserts({}, history.records),
-                         history.partial);
+        WriteHistoryFile(StagedHistory(fromFrench),
+                         HistoryAfterInserts({}, std::move(history.records)), history.partial);
     }
     history = {};
 

@@ -93,7 +93,7 @@ void ConvertCellar(Version version, const std::string& backup, const std::string
         }
         wines.push_back(std::move(w));
     }
-    WriteCellarFile(target, CellarAfterInserts({}, wines));
+    WriteCellarFile(target, CellarAfterInserts({}, std::move(wines)));
 }
 
 void ConvertHistory(Version version, const std::string& backup, const std::string& target) {
@@ -123,7 +123,7 @@ void ConvertHistory(Version version, const std::string& backup, const std::strin
         e.mark = RightTrim(next(v1 ? 9 : 10));
         entries.push_back(std::move(e));
     }
-    WriteHistoryFile(target, HistoryAfterInserts({}, entries));
+    WriteHistoryFile(target, HistoryAfterInserts({}, std::move(entries)));
 }
 
 template <class Convert>

@@ -67,22 +67,46 @@ std::vector<Record> Replay(std::vector<Record> existing, const std::vector<Recor
     return existing;
 }
 
-template <class Record> std::vector<Record> Padded(const std::vector<Record>& records);
-
-template <> std::vector<CellarWine> Padded(const std::vector<CellarWine>& records) {
-    std::vector<CellarWine> result;
-    result.reserve(records.size());
-    for (const auto& r : records)
-        result.push_back(PaddedCellarWine(r));
-    return result;
+void PadAll(std::vector<CellarWine>& records) {
+    for (auto& r : records)
+        r = PaddedCellarWine(r);
 }
 
-template <> std::vector<ConsumedWine> Padded(const std::vector<ConsumedWine>& records) {
-    std::vector<ConsumedWine> result;
-    result.reserve(records.size());
-    for (const auto& r : records)
-        result.push_back(PaddedConsumedWine(r));
-    return result;
+void PadAll(std::vector<ConsumedWine>& records) {
+    for (auto& r : records)
+        r = PaddedConsumedWine(r);
+}
+
+// The existing records then the added ones, in one vector.
+template <class Record>
+std::vector<Record> Joined(std::vector<Record>&& existing, std::vector<Record>&& added) {
+    if (existing.empty()) return std::move(added);
+    existing.reserve(existing.size() + added.size());
+    for (Record& r : added)
+        existing.push_back(std::move(r));
+    added = {};
+    return std::move(existing);
+}
+
+// Puts records[order[k]] at place k, in place: memory stays at one copy of the file.
+template <class Record>
+void Permute(std::vector<Record>& records, std::vector<std::size_t>& order) {
+    constexpr std::size_t kDone = static_cast<std::size_t>(-1);
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        if (order[k] == kDone) continue;
+        Record held = std::move(records[k]);
+        std::size_t at = k;
+        while (true) {
+            const std::size_t from = order[at];
+            order[at] = kDone;
+            if (from == k) {
+                records[at] = std::move(held);
+                break;
+            }
+            records[at] = std::move(records[from]);
+            at = from;
+        }
+    }
 }
 
 template <class Record, class ReadOne>
@@ -166,36 +190,29 @@ RecordFile<ConsumedWine> ReadHistoryFile(const std::string& name) {
 // ends up in key order, and among equals the records inserted later come first, then the ones
 // the file already held, in their order.
 std::vector<CellarWine> CellarAfterInserts(std::vector<CellarWine> existing,
-                                           const std::vector<CellarWine>& added) {
+                                           std::vector<CellarWine> added) {
     const CellarKey* keys = CellarKeys();
     // Each insert after the first compares with the records as the previous one wrote them.
-    existing = Padded(existing);
-    const std::vector<CellarWine> padded = Padded(added);
+    PadAll(existing);
+    PadAll(added);
     if (!CellarInOrder(existing, keys))
-        return Replay(std::move(existing), padded,
-                      [keys](const CellarWine& e, const CellarWine& w) {
-                          return CompareCellar(e, w, keys) >= 0;
-                      });
+        return Replay(std::move(existing), added, [keys](const CellarWine& e, const CellarWine& w) {
+            return CompareCellar(e, w, keys) >= 0;
+        });
     const std::size_t m = existing.size();
-    const std::size_t n = m + padded.size();
+    std::vector<CellarWine> all = Joined(std::move(existing), std::move(added));
     // Rank among equals: added records latest first (negative ranks), then existing ones.
     auto rank = [m](std::size_t i) {
         return i < m ? static_cast<std::int64_t>(i) : -1 - static_cast<std::int64_t>(i - m);
     };
-    auto at = [&](std::size_t i) -> const CellarWine& {
-        return i < m ? existing[i] : padded[i - m];
-    };
-    std::vector<std::size_t> order(n);
+    std::vector<std::size_t> order(all.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int c = CompareCellar(at(a), at(b), keys);
+        const int c = CompareCellar(all[a], all[b], keys);
         return c != 0 ? c < 0 : rank(a) < rank(b);
     });
-    std::vector<CellarWine> result;
-    result.reserve(n);
-    for (std::size_t i : order)
-        result.push_back(i < m ? std::move(existing[i]) : padded[i - m]);
-    return result;
+    Permute(all, order);
+    return all;
 }
 
 // An insert into the history passes over every entry of a smaller date key, and over the
@@ -205,15 +222,14 @@ std::vector<CellarWine> CellarAfterInserts(std::vector<CellarWine> existing,
 // The final list expands every entry into the entries put before it (in the order they came,
 // each expanded in turn), then the entry itself.
 std::vector<ConsumedWine> HistoryAfterInserts(std::vector<ConsumedWine> existing,
-                                              const std::vector<ConsumedWine>& added) {
-    existing = Padded(existing);
-    const std::vector<ConsumedWine> padded = Padded(added);
-    if (!HistoryInOrder(existing)) return Replay(std::move(existing), padded, HistoryInsertsBefore);
+                                              std::vector<ConsumedWine> added) {
+    PadAll(existing);
+    PadAll(added);
+    if (!HistoryInOrder(existing)) return Replay(std::move(existing), added, HistoryInsertsBefore);
     const std::size_t m = existing.size();
-    const std::size_t n = m + padded.size();
-    auto at = [&](std::size_t i) -> const ConsumedWine& {
-        return i < m ? existing[i] : padded[i - m];
-    };
+    std::vector<ConsumedWine> all = Joined(std::move(existing), std::move(added));
+    const std::size_t n = all.size();
+    auto at = [&](std::size_t i) -> const ConsumedWine& { return all[i]; };
     auto rank = [m](std::size_t i) {
         return i < m ? static_cast<std::int64_t>(i) : -1 - static_cast<std::int64_t>(i - m);
     };
@@ -250,8 +266,8 @@ std::vector<ConsumedWine> HistoryAfterInserts(std::vector<ConsumedWine> existing
     for (std::size_t i = 0; i < n; ++i)
         place(i);
 
-    std::vector<ConsumedWine> result;
-    result.reserve(n);
+    std::vector<std::size_t> order;
+    order.reserve(n);
     // Depth-first: an entry is written after everything put before it.
     struct Frame {
         std::size_t node;
@@ -270,12 +286,14 @@ std::vector<ConsumedWine> HistoryAfterInserts(std::vector<ConsumedWine> existing
                 } else {
                     const std::size_t done = f.node;
                     stack.pop_back();
-                    result.push_back(done < m ? std::move(existing[done]) : padded[done - m]);
+                    order.push_back(done);
                 }
             }
         }
     }
-    return result;
+    groups.clear();
+    Permute(all, order);
+    return all;
 }
 
 void WriteCellarFile(const std::string& name, const std::vector<CellarWine>& records,
@@ -306,7 +324,7 @@ void ResortCellar() {
     const std::string& name = State().files.cellar;
     RecordFile<CellarWine> file = ReadCellarFile(name);
     if (!file.exists) return;
-    WriteCellarFile(name, CellarAfterInserts({}, file.records), file.partial);
+    WriteCellarFile(name, CellarAfterInserts({}, std::move(file.records)), file.partial);
 }
 
 } // namespace store

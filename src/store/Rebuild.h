@@ -32,10 +32,11 @@ RecordFile<ConsumedWine> ReadHistoryFile(const std::string& name);
 // The records, in file order, of a file holding `existing` after `added` have been
 // inserted one after the other; the cellar under the current Sort. Every record comes
 // back padded, as written.
+// Both are taken by value: moved in, memory stays at one copy of the records.
 std::vector<CellarWine> CellarAfterInserts(std::vector<CellarWine> existing,
-                                           const std::vector<CellarWine>& added);
+                                           std::vector<CellarWine> added);
 std::vector<ConsumedWine> HistoryAfterInserts(std::vector<ConsumedWine> existing,
-                                              const std::vector<ConsumedWine>& added);
+                                              std::vector<ConsumedWine> added);
 
 // Replaces the file with the records and then the trailing lines, in one atomic rewrite.
 void WriteCellarFile(const std::string& name, const std::vector<CellarWine>& records,
