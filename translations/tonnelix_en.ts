@@ -2455,4 +2455,103 @@
         <translation>Restoring the backup of %1 will overwrite the current data files. Go on?</translation>
     </message>
 </context>
+<context>
+    <name>TOptions</name>
+    <message>
+        <source>Options de Tonnelix</source>
+        <translation>Tonnelix options</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Tri de la cave</source>
+        <translation>Order of the cellar</translation>
+    </message>
+    <message>
+        <source>Prévisualisation</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Anglais</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Par Millésime</source>
+        <translation>By vintage</translation>
+    </message>
+    <message>
+        <source>Par Appellation</source>
+        <translation>By appellation</translation>
+    </message>
+    <message>
+        <source>Par Région</source>
+        <translation>By region</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Affichage de la fenêtre A propos au demarrage</source>
+        <translation>Show the About window at start-up</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Printer set-up</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Choix de la langue</source>
+        <translation>Choice of the language</translation>
+    </message>
+    <message>
+        <source>Type de tri sur la cave</source>
+        <translation>Order in which the cellar is kept</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;écran d&apos;accueil au demarrage du programme</source>
+        <translation>Shows the welcome window when the program starts</translation>
+    </message>
+    <message>
+        <source>Configuration de l&apos;imprimante</source>
+        <translation>Printer set-up</translation>
+    </message>
+    <message>
+        <source>Prévisualisation de l&apos;impression</source>
+        <translation>Preview before printing</translation>
+    </message>
+    <message>
+        <source>Retour au menu principal</source>
+        <translation>Back to the main menu</translation>
+    </message>
+    <message>
+        <source>Retour au menu principal sans sauvegarde</source>
+        <translation>Back to the main menu without saving</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+</context>
 </TS>

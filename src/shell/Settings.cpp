@@ -11,8 +11,10 @@
 #include <string>
 #include <utility>
 
+#include "store/DataSetSwitch.h"
 #include "store/Files.h"
 #include "store/IniFile.h"
+#include "store/OldVersions.h"
 #include "store/State.h"
 #include "store/Text.h"
 
@@ -95,11 +97,14 @@ bool AppellationBaseIsOld() {
     return line.size() < 34 || line[33] != ']';
 }
 
-// Converts the data files of an older version; true once the conversion has completed.
-// No conversion exists yet: the data stay as they are and so does the version the settings
-// record, so that a later start, with a conversion, still finds it due.
-bool ConvertDataFiles(Upgrade) {
-    return false;
+// Converts the data files of an older version; true once the conversion has completed. A
+// failure raises, and the version the settings record stays old, so the next start tries again.
+bool ConvertDataFiles(Upgrade upgrade) {
+    if (upgrade == Upgrade::FromVersion1)
+        store::ConvertVersion1Files();
+    else
+        store::ConvertVersion2Files();
+    return true;
 }
 
 bool RunUpgrade(Upgrade upgrade) {
@@ -262,6 +267,8 @@ void ReadSettings() {
     store::State().language = settings.language;
     store::State().sort = settings.sort;
 
+    // A language switch stopped once recorded is finished before its files are read.
+    store::FinishInterruptedSwitch(settings.language);
     // The data file names and the four lists of the language.
     store::LoadVocabulary(settings.language);
 

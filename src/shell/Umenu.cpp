@@ -23,8 +23,10 @@
 
 #include <cmath>
 
+#include "shell/LanguageSwitch.h"
 #include "shell/Settings.h"
 #include "shell/ShellState.h"
+#include "shell/Uoptions.h"
 #include "shell/Upropos.h"
 #include "store/State.h"
 #include "ui/Dialogs.h"
@@ -68,8 +70,8 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     addItem(book, "Export1", QT_TRANSLATE_NOOP("TMenu", "&Export"),
             QT_TRANSLATE_NOOP("TMenu", "Exporte le contenu de la cave vers un fichier texte"));
     book->addSeparator();
-    addItem(book, "Options1", QT_TRANSLATE_NOOP("TMenu", "O&ptions"),
-            QT_TRANSLATE_NOOP("TMenu", "Options de Tonnelix"));
+    QAction* options = addItem(book, "Options1", QT_TRANSLATE_NOOP("TMenu", "O&ptions"),
+                               QT_TRANSLATE_NOOP("TMenu", "Options de Tonnelix"));
     book->addSeparator();
     QAction* quit = addItem(book, "Quitter1", QT_TRANSLATE_NOOP("TMenu", "&Quitter"),
                             QT_TRANSLATE_NOOP("TMenu", "Quitte Tonnelix"));
@@ -104,8 +106,6 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     addItem(admin, "Misejour1", QT_TRANSLATE_NOOP("TMenu", "M&ise à jour"),
             QT_TRANSLATE_NOOP("TMenu", "Mise à jour des bases d'appellations"));
 
-    // The language switch converts the data set; until it exists the items only show the
-    // language in use.
     QMenu* language = newMenu("Langue1", QT_TRANSLATE_NOOP("TMenu", "Lan&gue"));
     QAction* french =
         addItem(language, "LanguageFrench", QT_TRANSLATE_NOOP("TMenu", "&Français"),
@@ -120,9 +120,30 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     }
     french->setData(1036);
     english->setData(1033);
-    const bool inEnglish = store::State().language == store::DataLanguage::English;
-    english->setChecked(inEnglish);
-    french->setChecked(!inEnglish);
+    const auto showLanguage = [french, english] {
+        const bool inEnglish = store::State().language == store::DataLanguage::English;
+        english->setChecked(inEnglish);
+        french->setChecked(!inEnglish);
+    };
+    showLanguage();
+    options->setEnabled(true);
+    connect(options, &QAction::triggered, this, [this, showLanguage] {
+        TOptions optionsWindow(this);
+        ui::ExecModal(optionsWindow);
+        showLanguage();
+    });
+    for (QAction* item : {french, english}) {
+        item->setEnabled(true);
+        connect(item, &QAction::triggered, this, [item, english, showLanguage] {
+            // The check mark follows the language in use, a failed switch included.
+            struct Shown {
+                decltype(showLanguage) show;
+                ~Shown() { show(); }
+            } shown{showLanguage};
+            shell::SwitchLanguage(item == english ? store::DataLanguage::English
+                                                  : store::DataLanguage::French);
+        });
+    }
 
     QMenu* help = newMenu("Aide1", QT_TRANSLATE_NOOP("TMenu", "Aid&e"));
     QAction* contents =

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QString>
 
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -324,8 +325,10 @@ TEST_F(SettingsTest, VersionIsWrittenOnlyAfterACompletedConversion) {
     WriteFileBytes(IniPath(), IniText(keys));
     WriteFileBytes("Vins.dat", kOldBase);
 
-    shell::SetUpgradeHandler({}); // the program's own conversion
-    ReadSettings();
+    shell::SetUpgradeHandler({}); // the program's own conversion, failing at its last step
+    store::files_testing::FailOpensWith(EACCES, "Vins.20");
+    EXPECT_THROW(ReadSettings(), store::IoError);
+    store::files_testing::Reset();
     EXPECT_EQ(ReadFileBytes("Vins.dat"), kOldBase);
     EXPECT_EQ(Value("Software", "Version"), "2");
     EXPECT_EQ(Value("Software", "Release"), "05");

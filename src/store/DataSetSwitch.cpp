@@ -1,0 +1,186 @@
+#include "store/DataSetSwitch.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <unordered_map>
+#include <vector>
+
+#include "store/Files.h"
+#include "store/Rebuild.h"
+#include "store/State.h"
+#include "store/Text.h"
+
+namespace store {
+
+namespace {
+
+// The staged names of the files that keep their name, by the language being left.
+std::string StagedHistory(bool fromFrench) {
+    return fromFrench ? "Stat.fr" : "Stat.gb";
+}
+std::string StagedDomaines(bool fromFrench) {
+    return fromFrench ? "Domaine.fr" : "Domaine.gb";
+}
+
+// TranslateTerm scans its table; a whole cellar asks for the same few terms again and again.
+class Translator {
+public:
+    explicit Translator(bool toEnglish) : toEnglish_(toEnglish) {}
+
+    const std::string& operator()(const std::string& text) {
+        auto it = cache_.find(text);
+        if (it == cache_.end()) it = cache_.emplace(text, TranslateTerm(text, toEnglish_)).first;
+        return it->second;
+    }
+
+    // The translation of a field, kept to its width.
+    void Field(std::string& field, std::size_t width) {
+        field = (*this)(field);
+        if (field.size() > width) field.resize(width);
+    }
+
+    std::string Columns(std::string_view line, std::size_t first, std::size_t count) {
+        return (*this)(std::string(store::Columns(line, first, count)));
+    }
+
+private:
+    bool toEnglish_;
+    std::unordered_map<std::string, std::string> cache_;
+};
+
+bool IsHeader(std::string_view line) {
+    return !line.empty() && line[0] == '[';
+}
+
+// Copies a text file line by line through `convert`; false when the source does not exist.
+template <class Convert>
+bool ConvertLines(const std::string& source, const std::string& target, Convert convert) {
+    LineReader in;
+    if (!OpenTextForReading(in, source)) return false;
+    SafeFileWriter out(target);
+    std::string line;
+    while (in.readLine(line))
+        out.writeLine(convert(line));
+    out.commit();
+    return true;
+}
+
+void RenameFile(const std::string& from, const std::string& to) {
+    if (std::rename(from.c_str(), to.c_str()) != 0) throw IoError::FromErrno(errno, from);
+}
+
+// Builds every file of the new language; returns the old files to remove once it is recorded.
+std::vector<std::string> BuildNewSet(bool toEnglish) {
+    const bool fromFrench = toEnglish;
+    const DataFileNames source =
+        FileNamesFor(toEnglish ? DataLanguage::French : DataLanguage::English);
+    const DataFileNames target =
+        FileNamesFor(toEnglish ? DataLanguage::English : DataLanguage::French);
+    Translator tr(toEnglish);
+    std::vector<std::string> oldFiles;
+
+    // Cellar: rebuilt from scratch, sorted on the translated terms.
+    RecordFile<CellarWine> cellar = ReadCellarFile(source.cellar);
+    if (cellar.exists) {
+        for (CellarWine& w : cellar.records) {
+            tr.Field(w.colour, 10);
+            tr.Field(w.mark, 10);
+            tr.Field(w.region, 20);
+            tr.Field(w.appellation, 30);
+            tr.Field(w.bottleFormat, 10);
+        }
+        WriteCellarFile(target.cellar, CellarAfterInserts({}, std::move(cellar.records)),
+                        cellar.partial);
+        oldFiles.push_back(source.cellar);
+    }
+    cellar = {};
+
+    // History: same name in both languages, so staged.
+    DeleteFileIfPresent(StagedHistory(fromFrench));
+    DeleteFileIfPresent(StagedHistory(!fromFrench));
+    RecordFile<ConsumedWine> history = ReadHistoryFile(source.consumption);
+    if (history.exists) {
+        for (ConsumedWine& e : history.records) {
+            tr.Field(e.colour, 10);
+            tr.Field(e.region, 20);
+            tr.Field(e.appellation, 30);
+            e.mark = RightTrim(e.mark);
+            tr.Field(e.mark, 10);
+            tr.Field(e.bottleFormat, 10);
+        }
+        WriteHistoryFile(StagedHistory(fromFrench),
+                         HistoryAfterInserts({}, std::move(history.records)), history.partial);
+    }
+    history = {};
+
+    // Vintage chart: the region of each header.
+    if (ConvertLines(source.vintages, target.vintages, [&](const std::string& line) {
+            if (!IsHeader(line)) return line;
+            std::string header = "[" + tr.Columns(line, 2, 20).substr(0, 20) + "]";
+            header += store::Columns(line, 23, 32);
+            return header;
+        }))
+        oldFiles.push_back(source.vintages);
+
+    // Domaine base: region and appellation of each header; staged.
+    DeleteFileIfPresent(StagedDomaines(fromFrench));
+    DeleteFileIfPresent(StagedDomaines(!fromFrench));
+    ConvertLines(source.domaines, StagedDomaines(fromFrench), [&](const std::string& line) {
+        if (!IsHeader(line)) return line;
+        return "[" + tr.Columns(line, 2, 20).substr(0, 20) + "][" +
+               tr.Columns(line, 24, 30).substr(0, 30) + "]";
+    });
+
+    // The four lists: each line translated whole.
+    for (auto file : {&DataFileNames::colours, &DataFileNames::regions, &DataFileNames::marks,
+                      &DataFileNames::bottleFormats})
+        if (ConvertLines(source.*file, target.*file,
+                         [&](const std::string& line) { return tr(line); }))
+            oldFiles.push_back(source.*file);
+
+    // Maturity table: colour and region of every line.
+    if (ConvertLines(source.maturity, target.maturity, [&](const std::string& line) {
+            return "[" + tr.Columns(line, 2, 10).substr(0, 10) + "][" +
+                   tr.Columns(line, 14, 20).substr(0, 20) + "]" +
+                   std::string(store::Columns(line, 35, 4));
+        }))
+        oldFiles.push_back(source.maturity);
+    return oldFiles;
+}
+
+// The staged files of a switch into `language` replace their originals.
+void MoveStagedIn(DataLanguage language) {
+    const bool fromFrench = language == DataLanguage::English;
+    const DataFileNames names = FileNamesFor(language);
+    if (FileExists(StagedHistory(fromFrench)))
+        RenameFile(StagedHistory(fromFrench), names.consumption);
+    if (FileExists(StagedDomaines(fromFrench)))
+        RenameFile(StagedDomaines(fromFrench), names.domaines);
+}
+
+} // namespace
+
+void ConvertDataSet(bool toEnglish, const std::function<void()>& commit) {
+    std::vector<std::string> oldFiles;
+    try {
+        oldFiles = BuildNewSet(toEnglish);
+        if (commit) commit();
+    } catch (...) {
+        // Not recorded: a staged file must not be taken for a switch to finish at a later start.
+        try {
+            DeleteFileIfPresent(StagedHistory(toEnglish));
+            DeleteFileIfPresent(StagedDomaines(toEnglish));
+        } catch (const IoError&) {
+        }
+        throw;
+    }
+    MoveStagedIn(toEnglish ? DataLanguage::English : DataLanguage::French);
+    for (const std::string& file : oldFiles)
+        DeleteFileIfPresent(file);
+}
+
+void FinishInterruptedSwitch(DataLanguage language) {
+    MoveStagedIn(language);
+}
+
+} // namespace store
