@@ -153,7 +153,8 @@ TEST_F(MainWindowTest, MenusHaveTheirSeparatorsAndTheLanguageInUseChecked) {
 TEST_F(MainWindowTest, OnlyTheCommandsBuiltSoFarAreEnabled) {
     TMenu menu;
     const QStringList enabled = {"Ouvrir1", "ButtonOuvre", "Vinsconsommes1", "ButtonCherche", "Quitter1",
-                                 "Indexdelaide1", "Recherchedanslaide1", "Apropos1", "ButtonQuitte", "ButtonAide"};
+                                 "Indexdelaide1", "Recherchedanslaide1", "Apropos1", "ButtonQuitte", "ButtonAide",
+                                 "Maturitedesvins1", "Domaines1", "Autresbases1"};
     for (const ItemText& i : kItems)
         EXPECT_EQ(menu.findChild<QAction*>(i.name)->isEnabled(), enabled.contains(i.name))
             << i.name;
