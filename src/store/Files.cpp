@@ -243,9 +243,15 @@ void SafeFileWriter::flushBuffer() {
     buffer_.clear();
 }
 
-void SafeFileWriter::commit() {
+void SafeFileWriter::prepare() {
+    if (prepared_) return;
     flushBuffer();
     if (Faults().sync && ::fsync(fd_) != 0) throw IoError::FromErrno(errno, target_);
+    prepared_ = true;
+}
+
+void SafeFileWriter::commit() {
+    prepare();
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) throw IoError::FromErrno(errno, target_);

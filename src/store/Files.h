@@ -73,6 +73,9 @@ public:
     // Writes the text and CR LF.
     void writeLine(std::string_view line);
     void write(std::string_view bytes);
+    // Puts the whole content on disk without replacing the file yet, so that several files
+    // can be made ready before any of them is replaced.
+    void prepare();
     void commit();
 
 private:
@@ -82,6 +85,7 @@ private:
     std::string temp_;
     int fd_ = -1;
     std::string buffer_;
+    bool prepared_ = false;
     bool committed_ = false;
 };
 
