@@ -91,7 +91,8 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* maturity =
         addItem(admin, "Maturitedesvins1", QT_TRANSLATE_NOOP("TMenu", "&Maturité des vins"),
                 QT_TRANSLATE_NOOP("TMenu", "Gestion de la maturité des vins"));
-    QAction* domaines = addItem(admin, "Domaines1", QT_TRANSLATE_NOOP("TMenu", "Domaines"), nullptr);
+    QAction* domaines =
+        addItem(admin, "Domaines1", QT_TRANSLATE_NOOP("TMenu", "Domaines"), nullptr);
     QAction* otherLists =
         addItem(admin, "Autresbases1", QT_TRANSLATE_NOOP("TMenu", "A&utres bases"),
                 QT_TRANSLATE_NOOP("TMenu", "Gestions des autres bases de données"));
@@ -142,7 +143,8 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
         TConsovin consovin(this);
         ui::ExecModal(consovin);
     });
-    for (QAction* item : {maturity, domaines, otherLists}) item->setEnabled(true);
+    for (QAction* item : {maturity, domaines, otherLists})
+        item->setEnabled(true);
     connect(maturity, &QAction::triggered, this, [this] {
         TMaturite window(this);
         ui::ExecModal(window);

@@ -198,14 +198,16 @@ std::optional<int> MaturityLineYears(std::string_view line) {
 AppellationKey DomaineHeaderKey(std::string_view line) {
     const bool padded = line.size() >= 54 && Columns(line, 22, 2) == "][";
     if (padded)
-        return {RightTrim(Columns(line, 2, kRegionWidth)), {},
+        return {RightTrim(Columns(line, 2, kRegionWidth)),
+                {},
                 RightTrim(Columns(line, 24, kAppellationWidth))};
     const std::string_view inner = line.substr(line.empty() ? 0 : 1);
     const std::size_t split = inner.find("][");
     if (split == std::string_view::npos) return {RightTrim(Columns(line, 2, kRegionWidth)), {}, {}};
     std::string_view appellation = inner.substr(split + 2);
     if (!appellation.empty() && appellation.back() == ']') appellation.remove_suffix(1);
-    return {RightTrim(inner.substr(0, std::min<std::size_t>(split, kRegionWidth))), {},
+    return {RightTrim(inner.substr(0, std::min<std::size_t>(split, kRegionWidth))),
+            {},
             RightTrim(appellation.substr(0, kAppellationWidth))};
 }
 
