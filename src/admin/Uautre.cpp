@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -81,6 +82,7 @@ TAutre_base::TAutre_base(QWidget* parent) : QDialog(parent), opened_(store::Stat
     liste_item->setMinimumHeight(liste_item->fontMetrics().height() * 14);
     liste_item->setMinimumWidth(liste_item->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
     ui::KeepSelectionVisible(liste_item);
+    liste_item->installEventFilter(this);
     listLabel_->setBuddy(liste_item);
     Type_tri = new admin::UpDown(this);
     Type_tri->setObjectName(QStringLiteral("Type_tri"));
@@ -168,6 +170,18 @@ void TAutre_base::retranslateUi() {
 void TAutre_base::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslateUi();
     QDialog::changeEvent(event);
+}
+
+// Ctrl with the arrow keys moves the selected entry, as the arrows beside the list do.
+bool TAutre_base::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == liste_item && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & Qt::ControlModifier) {
+            if (key->key() == Qt::Key_Up) return Type_tri->stepUp(), true;
+            if (key->key() == Qt::Key_Down) return Type_tri->stepDown(), true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 store::VocabularyList& TAutre_base::shownList() {
