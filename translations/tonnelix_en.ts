@@ -2554,4 +2554,257 @@
         <translation>Help</translation>
     </message>
 </context>
+<context>
+    <name>TMaturite</name>
+    <message>
+        <source>Maturités des vins</source>
+        <translation>Wine maturity</translation>
+    </message>
+    <message>
+        <source>&amp;Couleur :</source>
+        <translation>&amp;Colour:</translation>
+    </message>
+    <message>
+        <source>&amp;Région :</source>
+        <translation>&amp;Region:</translation>
+    </message>
+    <message>
+        <source>Arrive à maturité dans :</source>
+        <translation>Reaches its peak in:</translation>
+    </message>
+    <message>
+        <source>an(s)</source>
+        <translation>year(s)</translation>
+    </message>
+    <message>
+        <source>&amp;Table des maturités :</source>
+        <translation>Maturity &amp;table:</translation>
+    </message>
+    <message>
+        <source>Couleur du vin</source>
+        <translation>Colour of the wine</translation>
+    </message>
+    <message>
+        <source>Région du vin</source>
+        <translation>Region of the wine</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;années jusqu&apos;à l&apos;apogée (flèches haut et bas)</source>
+        <translation>Number of years to the peak (up and down arrows)</translation>
+    </message>
+    <message>
+        <source>Ajoute ou modifie la maturité d&apos;un vin</source>
+        <translation>Adds or changes the maturity of a wine</translation>
+    </message>
+    <message>
+        <source>Enregistre la table et ferme la fenêtre</source>
+        <translation>Saves the table and closes the window</translation>
+    </message>
+    <message>
+        <source>Ferme la fenêtre sans enregistrer</source>
+        <translation>Closes the window without saving</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Opens the help</translation>
+    </message>
+    <message>
+        <source>&amp;Ajoute</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aid&amp;e</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Maturité</source>
+        <translation>Maturity</translation>
+    </message>
+</context>
+<context>
+    <name>Tdomaine_form</name>
+    <message>
+        <source>Gestion des domaines</source>
+        <translation>Estates</translation>
+    </message>
+    <message>
+        <source>&amp;Domaine ou Château :</source>
+        <translation>&amp;Estate or château:</translation>
+    </message>
+    <message>
+        <source>&amp;Propriétaire :</source>
+        <translation>&amp;Owner:</translation>
+    </message>
+    <message>
+        <source>&amp;Région :</source>
+        <translation>Re&amp;gion:</translation>
+    </message>
+    <message>
+        <source>Appe&amp;llation :</source>
+        <translation>A&amp;ppellation:</translation>
+    </message>
+    <message>
+        <source>Affic&amp;her seulement les appellations de la région</source>
+        <translation>Show only the appellations of the &amp;region</translation>
+    </message>
+    <message>
+        <source>Nom du domaine ou du château</source>
+        <translation>Name of the estate or château</translation>
+    </message>
+    <message>
+        <source>Nom du propriétaire</source>
+        <translation>Name of the owner</translation>
+    </message>
+    <message>
+        <source>Région de l&apos;appellation</source>
+        <translation>Region of the appellation</translation>
+    </message>
+    <message>
+        <source>Appellation du domaine</source>
+        <translation>Appellation of the estate</translation>
+    </message>
+    <message>
+        <source>Ajoute le nouveau domaine dans la base</source>
+        <translation>Adds the estate to the list</translation>
+    </message>
+    <message>
+        <source>Supprime le domaine de la base</source>
+        <translation>Removes the estate from the list</translation>
+    </message>
+    <message>
+        <source>Ferme la fenêtre</source>
+        <translation>Closes the window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Opens the help</translation>
+    </message>
+    <message>
+        <source>&amp;Ajoute</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>&amp;Supprime</source>
+        <translation>Re&amp;move</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Aid&amp;e</source>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
+    <name>TAutre_base</name>
+    <message>
+        <source>Autres bases de données</source>
+        <translation>Other lists</translation>
+    </message>
+    <message>
+        <source>Liste</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>Ordre</source>
+        <translation>Order</translation>
+    </message>
+    <message>
+        <source>&amp;Couleurs</source>
+        <translation>&amp;Colours</translation>
+    </message>
+    <message>
+        <source>&amp;Régions</source>
+        <translation>&amp;Regions</translation>
+    </message>
+    <message>
+        <source>A&amp;ppréciations</source>
+        <translation>Ra&amp;tings</translation>
+    </message>
+    <message>
+        <source>&amp;Volumes</source>
+        <translation>Bottle &amp;sizes</translation>
+    </message>
+    <message>
+        <source>Pas de &amp;Tri</source>
+        <translation>&amp;Unsorted</translation>
+    </message>
+    <message>
+        <source>Tri alp&amp;habétique</source>
+        <translation>&amp;Alphabetical order</translation>
+    </message>
+    <message>
+        <source>&amp;Nom :</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Liste :</source>
+        <translation>&amp;List:</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élément à ajouter</source>
+        <translation>Name of the item to add</translation>
+    </message>
+    <message>
+        <source>Monte ou descend un élément</source>
+        <translation>Moves an item up or down</translation>
+    </message>
+    <message>
+        <source>Ajoute l&apos;élément à la liste</source>
+        <translation>Adds the item to the list</translation>
+    </message>
+    <message>
+        <source>Supprime l&apos;élément sélectionné</source>
+        <translation>Removes the selected item</translation>
+    </message>
+    <message>
+        <source>Enregistre les listes et ferme la fenêtre</source>
+        <translation>Saves the lists and closes the window</translation>
+    </message>
+    <message>
+        <source>Ferme la fenêtre sans enregistrer</source>
+        <translation>Closes the window without saving</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Opens the help</translation>
+    </message>
+    <message>
+        <source>&amp;Ajoute</source>
+        <translation>A&amp;dd</translation>
+    </message>
+    <message>
+        <source>&amp;Supprime</source>
+        <translation>Re&amp;move</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aid&amp;e</source>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
 </TS>

@@ -1,6 +1,9 @@
 #include "shell/Umenu.h"
 
 #include "admin/Uadmin.h"
+#include "admin/Uautre.h"
+#include "admin/Udomaine.h"
+#include "admin/Umaturite.h"
 #include "advice/UChoixp.h"
 #include "advice/Uchoixv.h"
 #include "backup/Urestore.h"
@@ -92,11 +95,14 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QMenu* admin = newMenu("Administration1", QT_TRANSLATE_NOOP("TMenu", "A&dministration"));
     QAction* base = addItem(admin, "Basesdesvins1", QT_TRANSLATE_NOOP("TMenu", "&Bases des vins"),
                             QT_TRANSLATE_NOOP("TMenu", "Gestion de la base des appellations"));
-    addItem(admin, "Maturitedesvins1", QT_TRANSLATE_NOOP("TMenu", "&Maturité des vins"),
-            QT_TRANSLATE_NOOP("TMenu", "Gestion de la maturité des vins"));
-    addItem(admin, "Domaines1", QT_TRANSLATE_NOOP("TMenu", "Domaines"), nullptr);
-    addItem(admin, "Autresbases1", QT_TRANSLATE_NOOP("TMenu", "A&utres bases"),
-            QT_TRANSLATE_NOOP("TMenu", "Gestions des autres bases de données"));
+    QAction* maturity =
+        addItem(admin, "Maturitedesvins1", QT_TRANSLATE_NOOP("TMenu", "&Maturité des vins"),
+                QT_TRANSLATE_NOOP("TMenu", "Gestion de la maturité des vins"));
+    QAction* domaines =
+        addItem(admin, "Domaines1", QT_TRANSLATE_NOOP("TMenu", "Domaines"), nullptr);
+    QAction* otherLists =
+        addItem(admin, "Autresbases1", QT_TRANSLATE_NOOP("TMenu", "A&utres bases"),
+                QT_TRANSLATE_NOOP("TMenu", "Gestions des autres bases de données"));
     admin->addSeparator();
     QAction* save = addItem(admin, "Sauvegarde1", QT_TRANSLATE_NOOP("TMenu", "&Sauvegarde"),
                             QT_TRANSLATE_NOOP("TMenu", "Sauvegarde les bases de données"));
@@ -183,6 +189,20 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     connect(restore, &QAction::triggered, this, [this] {
         TRestoreForm form(this, shell::SettingsFilePath());
         ui::ExecModal(form);
+    });
+    for (QAction* item : {maturity, domaines, otherLists})
+        item->setEnabled(true);
+    connect(maturity, &QAction::triggered, this, [this] {
+        TMaturite window(this);
+        ui::ExecModal(window);
+    });
+    connect(domaines, &QAction::triggered, this, [this] {
+        Tdomaine_form window(this);
+        ui::ExecModal(window);
+    });
+    connect(otherLists, &QAction::triggered, this, [this] {
+        TAutre_base window(this);
+        ui::ExecModal(window);
     });
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(contents, &QAction::triggered, this, [] { ui::ShowHelpContents(); });

@@ -56,8 +56,8 @@ bool VintageHeaderMatches(std::string_view line, const std::string& region,
 // by hand with fewer blanks is one section for all of them.
 bool DomaineHeaderMatchesTrimmed(std::string_view line, const std::string& trimmedRegion,
                                  const std::string& trimmedAppellation) {
-    return RightTrim(Columns(line, 24, kAppellationWidth)) == trimmedAppellation &&
-           RightTrim(Columns(line, 2, kRegionWidth)) == trimmedRegion;
+    const AppellationKey key = DomaineHeaderKey(line);
+    return key.appellation == trimmedAppellation && key.region == trimmedRegion;
 }
 
 // --------------------------------------------------------- appellation lines
@@ -182,17 +182,34 @@ std::string Copy(std::string_view text) {
     return std::string(text);
 }
 
-// The years columns 36-37 of a maturity line, blanks removed on both sides, as a number.
+// The years of columns 36-37 of a maturity line, blanks removed on both sides: one or two
+// digits, as the maturity window writes them. A line without them is no entry, for the window
+// and the wine entry alike.
 std::optional<int> MaturityLineYears(std::string_view line) {
-    std::string years = RightTrim(Columns(line, 36, 2));
-    long value = 0;
-    if (!ParseWholeNumber(years, value)) return std::nullopt;
-    return static_cast<int>(value);
+    const std::string years = Trim(Columns(line, 36, 2));
+    if (years.empty() || !AllDigits(years)) return std::nullopt;
+    return std::stoi(years);
 }
 
 } // namespace
 
 // ------------------------------------------------------------------ formats
+
+AppellationKey DomaineHeaderKey(std::string_view line) {
+    const bool padded = line.size() >= 54 && Columns(line, 22, 2) == "][";
+    if (padded)
+        return {RightTrim(Columns(line, 2, kRegionWidth)),
+                {},
+                RightTrim(Columns(line, 24, kAppellationWidth))};
+    const std::string_view inner = line.substr(line.empty() ? 0 : 1);
+    const std::size_t split = inner.find("][");
+    if (split == std::string_view::npos) return {RightTrim(Columns(line, 2, kRegionWidth)), {}, {}};
+    std::string_view appellation = inner.substr(split + 2);
+    if (!appellation.empty() && appellation.back() == ']') appellation.remove_suffix(1);
+    return {RightTrim(inner.substr(0, std::min<std::size_t>(split, kRegionWidth))),
+            {},
+            RightTrim(appellation.substr(0, kAppellationWidth))};
+}
 
 std::vector<std::string> Courses(DataLanguage language) {
     if (language == DataLanguage::French)
@@ -305,9 +322,10 @@ std::optional<int> MaturityYears(const std::string& colour, const std::string& r
     const std::string c = PadText(colour, kColourWidth);
     const std::string r = PadText(region, kRegionWidth);
     std::string line;
-    while (in.readLine(line, LineReader::kNoLimit))
-        if (Columns(line, 2, kColourWidth) == c && Columns(line, 14, kRegionWidth) == r)
-            return MaturityLineYears(line); // the first matching line decides
+    while (in.readLine(line, LineReader::kNoLimit)) {
+        if (Columns(line, 2, kColourWidth) != c || Columns(line, 14, kRegionWidth) != r) continue;
+        if (const std::optional<int> years = MaturityLineYears(line)) return years;
+    }
     return std::nullopt;
 }
 
@@ -344,7 +362,7 @@ std::vector<MaturityEntry> MaturityEntries() {
     std::string line;
     while (in.readLine(line, LineReader::kNoLimit)) {
         const std::optional<int> years = MaturityLineYears(line);
-        if (!years) continue; // a line whose years are not a number is skipped, as the maturity window does
+        if (!years) continue;
         entries.push_back(
             {Copy(Columns(line, 2, kColourWidth)), Copy(Columns(line, 14, kRegionWidth)), *years});
     }

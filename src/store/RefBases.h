@@ -51,6 +51,10 @@ struct MaturityEntry {
 // "Entrées", "Plats  ", "Fromage", "Dessert" / "Starter", "Courses", "Cheeses", "Dessert".
 std::vector<std::string> Courses(DataLanguage language);
 
+// The region and appellation of a domaine base header, right-trimmed: columns 2-21 and 24-53,
+// or, in a header written by hand without the blanks, the texts between its brackets.
+AppellationKey DomaineHeaderKey(std::string_view line);
+
 // Lines in the forms the updates write.
 std::string AppellationHeader(const std::string& colour, const std::string& region,
                               const std::string& appellation); // 66 characters
@@ -63,7 +67,8 @@ AppellationInfo AppellationDetails(const std::string& colour, const std::string&
                                    const std::string& appellation);
 std::vector<VintageMark> VintageMarks(const std::string& region, const std::string& appellation);
 std::vector<DomaineEntry> DomainesOf(const std::string& region, const std::string& appellation);
-// The years of the first line for this colour and region; nothing when there is none.
+// The years of the first line for this colour and region whose years are a number; nothing
+// when there is none. MaturityEntries leaves out the same lines.
 std::optional<int> MaturityYears(const std::string& colour, const std::string& region);
 
 // Every section header of a base, in file order.

@@ -74,8 +74,9 @@ DomaineLookup FindDomaine(std::string_view name) {
     std::string line;
     while (in.readLine(line)) {
         if (!line.empty() && line[0] == '[') {
-            region = RightTrim(Columns(line, 2, 20));
-            appellation = RightTrim(Columns(line, 24, 30));
+            const AppellationKey key = DomaineHeaderKey(line);
+            region = key.region;
+            appellation = key.appellation;
             continue;
         }
         if (RightTrim(Columns(line, 7, 50)) == wanted) {

@@ -218,9 +218,13 @@ TEST_F(RefBasesTest, MaturityYears) {
         {"no line", {"[Rouge     ][Bourgogne           ][ 8]"}, std::nullopt},
         {"not a number", {"[Rouge     ][Bordeaux            ][x ]"}, std::nullopt},
         {"blank years", {"[Rouge     ][Bordeaux            ][  ]"}, std::nullopt},
-        {"first line decides",
+        {"a line without a number is no entry",
          {"[Rouge     ][Bordeaux            ][?]", "[Rouge     ][Bordeaux            ][ 9]"},
-         std::nullopt},
+         9},
+        {"first line decides",
+         {"[Rouge     ][Bordeaux            ][ 7]", "[Rouge     ][Bordeaux            ][ 9]"},
+         7},
+        {"a sign is not a number", {"[Rouge     ][Bordeaux            ][-5]"}, std::nullopt},
         {"short line", {"[Rouge     ][Bordeaux            ]"}, std::nullopt},
     };
     for (const auto& c : cases) {
