@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, MenusHaveTheirSeparatorsAndTheLanguageInUseChecked) {
 // Commands whose windows come later are shown but cannot be chosen yet.
 TEST_F(MainWindowTest, OnlyTheCommandsBuiltSoFarAreEnabled) {
     TMenu menu;
-    const QStringList enabled = {"Ouvrir1", "ButtonOuvre", "Choisirunvin1", "ButtonVins", "AllianceMetsVins1",
+    const QStringList enabled = {"Ouvrir1", "ButtonOuvre", "Import1", "Export1", "Choisirunvin1", "ButtonVins", "AllianceMetsVins1",
                                  "ButtonPlats", "Vinsconsommes1", "ButtonCherche", "Quitter1",
                                  "Indexdelaide1", "Recherchedanslaide1", "Apropos1", "ButtonQuitte", "ButtonAide"};
     for (const ItemText& i : kItems)
