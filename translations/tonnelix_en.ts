@@ -2130,4 +2130,27 @@
         <translation>Dish:</translation>
     </message>
 </context>
+<context>
+    <name>Exchange</name>
+    <message>
+        <source>Fichier Texte (*.txt);;Tous (*)</source>
+        <translation>Text file (*.txt);;All (*)</translation>
+    </message>
+    <message>
+        <source>Export de la cave dans un fichier</source>
+        <translation>Export of the cellar to a file</translation>
+    </message>
+    <message>
+        <source>Import d&apos;un fichier dans la cave</source>
+        <translation>Import of a file into the cellar</translation>
+    </message>
+    <message>
+        <source>Afficher les erreurs suivantes (%1 autres lignes en échec) ?</source>
+        <translation>Show the next errors (%1 more lines canceled)?</translation>
+    </message>
+    <message>
+        <source>Ce fichier est le fichier de la cave : il ne peut pas être importé dans la cave.</source>
+        <translation>This file is the cellar file: it cannot be imported into the cellar.</translation>
+    </message>
+</context>
 </TS>
