@@ -2145,8 +2145,8 @@
         <translation>Import of a file into the cellar</translation>
     </message>
     <message>
-        <source>Afficher les erreurs suivantes (%1 autres lignes en échec) ?</source>
-        <translation>Show the next errors (%1 more lines canceled)?</translation>
+        <source>Ne plus afficher les erreurs suivantes ? (encore %1 ligne(s) en échec)</source>
+        <translation>Stop showing the next errors? (%1 more line(s) canceled)</translation>
     </message>
     <message>
         <source>Ce fichier est le fichier de la cave : il ne peut pas être importé dans la cave.</source>

@@ -62,9 +62,11 @@ void ShowRejectedLines(const std::vector<store::RejectedLine>& rejected) {
             ui::ShowMessageNumber(text, 0);
             break;
         }
-        const QString more = Tr("Afficher les erreurs suivantes (%1 autres lignes en échec) ?")
-                                 .arg(rejected.size() - i - 1);
-        if (!ui::AskYesNo(text + QStringLiteral("\n\n") + more, ui::WarningTitle())) break;
+        // No, the default, goes on as the OK of a plain warning would.
+        const QString stop =
+            Tr("Ne plus afficher les erreurs suivantes ? (encore %1 ligne(s) en échec)")
+                .arg(rejected.size() - i - 1);
+        if (ui::AskYesNo(text + QStringLiteral("\n\n") + stop, ui::WarningTitle())) break;
     }
 }
 

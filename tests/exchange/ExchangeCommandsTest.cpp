@@ -80,7 +80,7 @@ TEST_F(ExchangeCommandsTest, ImportShowsEachRejectedLineAndTheSummary) {
 
     ui::testing::Recorder recorder;
     recorder.queueFileName(here + "/in.txt");
-    recorder.queueYesNo(true);
+    recorder.queueYesNo(false);
     exchange::Import1Click();
     const auto& boxes = recorder.boxes();
     ASSERT_EQ(boxes.size(), 4u);
@@ -99,12 +99,12 @@ TEST_F(ExchangeCommandsTest, ImportShowsEachRejectedLineAndTheSummary) {
     EXPECT_EQ(store::ReadCellarFile("Cave.dat").records.size(), 8u);
     EXPECT_FALSE(Exists("in.txt"));
 
-    // Answering No skips the boxes of the lines left; the summary still counts them all.
+    // Answering Yes skips the boxes of the lines left; the summary still counts them all.
     lines = {Line(1, "95"), Line(2, "95"), Line(3, "95")};
     WriteFileBytes("in.txt", CrLf(lines));
     recorder.clear();
     recorder.queueFileName(here + "/in.txt");
-    recorder.queueYesNo(false);
+    recorder.queueYesNo(true);
     exchange::Import1Click();
     ASSERT_EQ(recorder.boxes().size(), 3u);
     EXPECT_TRUE(
