@@ -2152,5 +2152,9 @@
         <source>Ce fichier est le fichier de la cave : il ne peut pas être importé dans la cave.</source>
         <translation>This file is the cellar file: it cannot be imported into the cellar.</translation>
     </message>
+    <message>
+        <source>Ce fichier est le fichier de la cave : la cave ne peut pas y être exportée.</source>
+        <translation>This file is the cellar file: the cellar cannot be exported to it.</translation>
+    </message>
 </context>
 </TS>

@@ -91,6 +91,13 @@ void Export1Click() {
     current.restore();
     if (name.isEmpty()) return;
     State().exportName = name;
+    // Replacing the cellar file by its own export would lose the cellar.
+    if (store::IsCellarFile(PathBytes(name))) {
+        ui::ShowMessageNumber(Tr("Ce fichier est le fichier de la cave : la cave ne peut pas y "
+                                 "être exportée."),
+                              0);
+        return;
+    }
     if (QFileInfo::exists(name) &&
         !ui::AskYesNo(QStringLiteral("Voulez vous remplacer ") + name + QStringLiteral("?")))
         return;

@@ -69,7 +69,6 @@ struct RejectedLine {
 struct ImportPlan {
     std::string source;
     std::string bytes;
-    std::vector<std::string> rawLines;
     std::vector<CellarWine> accepted;
     std::vector<RejectedLine> rejected;
     std::vector<std::string> rejectedRaw;
@@ -78,7 +77,8 @@ struct ImportPlan {
 // Reads and parses the file. False when it does not exist; other failures raise an IoError.
 bool PlanImport(const std::string& source, const ExchangeContext& context, ImportPlan& plan);
 
-// True when the file is the cellar file of the data directory, which an import must not take.
+// True when the file is the cellar file of the data directory, which an import must not take
+// and an export must not overwrite.
 bool IsCellarFile(const std::string& source);
 
 struct ImportResult {

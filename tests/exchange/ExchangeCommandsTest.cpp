@@ -68,6 +68,15 @@ TEST_F(ExchangeCommandsTest, ExportAsksBeforeReplacingAndSaysNothingAtTheEnd) {
     EXPECT_EQ(recorder.boxes().size(), 2u); // the dialog, the question, and no message
     EXPECT_EQ(recorder.boxes()[0].proposed, here + "/mine.txt");
     EXPECT_EQ(ReadFileBytes("mine.txt"), "Rouge,Bordeaux,Pauillac,D1,O,1995,1,,,,Aucune,,,,\r\n");
+
+    // The cellar file itself is never replaced by its export.
+    const std::string cellar = ReadFileBytes("Cave.dat");
+    recorder.clear();
+    recorder.queueFileName(here + "/Cave.dat");
+    recorder.queueYesNo(true);
+    exchange::Export1Click();
+    ASSERT_EQ(recorder.boxesOf(BoxKind::Warning).size(), 1u);
+    EXPECT_EQ(ReadFileBytes("Cave.dat"), cellar);
 }
 
 // Ten lines, the second and the eighth bad: two boxes, the first offering to skip the rest,
