@@ -2807,4 +2807,31 @@
         <translation>&amp;Help</translation>
     </message>
 </context>
+<context>
+    <name>Exchange</name>
+    <message>
+        <source>Fichier Texte (*.txt);;Tous (*)</source>
+        <translation>Text file (*.txt);;All (*)</translation>
+    </message>
+    <message>
+        <source>Export de la cave dans un fichier</source>
+        <translation>Export of the cellar to a file</translation>
+    </message>
+    <message>
+        <source>Import d&apos;un fichier dans la cave</source>
+        <translation>Import of a file into the cellar</translation>
+    </message>
+    <message>
+        <source>Ne plus afficher les erreurs suivantes ? (encore %1 ligne(s) en échec)</source>
+        <translation>Stop showing the next errors? (%1 more line(s) canceled)</translation>
+    </message>
+    <message>
+        <source>Ce fichier est le fichier de la cave : il ne peut pas être importé dans la cave.</source>
+        <translation>This file is the cellar file: it cannot be imported into the cellar.</translation>
+    </message>
+    <message>
+        <source>Ce fichier est le fichier de la cave : la cave ne peut pas y être exportée.</source>
+        <translation>This file is the cellar file: the cellar cannot be exported to it.</translation>
+    </message>
+</context>
 </TS>

@@ -9,6 +9,7 @@
 #include "backup/Urestore.h"
 #include "backup/Usave.h"
 #include "cellar/Ulivre.h"
+#include "exchange/Exchange.h"
 #include "history/Uconso.h"
 
 #include <QAction>
@@ -68,10 +69,12 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* open = addItem(book, "Ouvrir1", QT_TRANSLATE_NOOP("TMenu", "&Ouvrir"),
                             QT_TRANSLATE_NOOP("TMenu", "Ouvre le livre de cave"));
     book->addSeparator();
-    addItem(book, "Import1", QT_TRANSLATE_NOOP("TMenu", "&Import"),
-            QT_TRANSLATE_NOOP("TMenu", "Importe le contenu d'un fichier texte dans la cave"));
-    addItem(book, "Export1", QT_TRANSLATE_NOOP("TMenu", "&Export"),
-            QT_TRANSLATE_NOOP("TMenu", "Exporte le contenu de la cave vers un fichier texte"));
+    QAction* import =
+        addItem(book, "Import1", QT_TRANSLATE_NOOP("TMenu", "&Import"),
+                QT_TRANSLATE_NOOP("TMenu", "Importe le contenu d'un fichier texte dans la cave"));
+    QAction* exportCellar =
+        addItem(book, "Export1", QT_TRANSLATE_NOOP("TMenu", "&Export"),
+                QT_TRANSLATE_NOOP("TMenu", "Exporte le contenu de la cave vers un fichier texte"));
     book->addSeparator();
     QAction* options = addItem(book, "Options1", QT_TRANSLATE_NOOP("TMenu", "O&ptions"),
                                QT_TRANSLATE_NOOP("TMenu", "Options de Tonnelix"));
@@ -160,12 +163,14 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* about = addItem(help, "Apropos1", QT_TRANSLATE_NOOP("TMenu", "à &propos de..."),
                              QT_TRANSLATE_NOOP("TMenu", "A propos de Tonnelix..."));
 
-    for (QAction* item : {open, chooseWine, dishes, drunk, base, quit, contents, helpSearch, about, save, restore})
+    for (QAction* item : {open, chooseWine, dishes, drunk, base, quit, contents, helpSearch, about, save, restore, import, exportCellar})
         item->setEnabled(true);
     connect(open, &QAction::triggered, this, [this] {
         TLivre livre(this);
         ui::ExecModal(livre);
     });
+    connect(import, &QAction::triggered, this, [] { exchange::Import1Click(); });
+    connect(exportCellar, &QAction::triggered, this, [] { exchange::Export1Click(); });
     connect(chooseWine, &QAction::triggered, this, [this] {
         TChoixvin choixvin(this);
         ui::ExecModal(choixvin);

@@ -160,7 +160,8 @@ TEST_F(MainWindowTest, OnlyTheCommandsBuiltSoFarAreEnabled) {
                                  "Basesdesvins1", "ButtonAdmin", "Quitter1", "Indexdelaide1",
                                  "Recherchedanslaide1", "Apropos1", "ButtonQuitte", "ButtonAide",
                                  "Sauvegarde1", "Restauration1", "Options1", "LanguageFrench",
-                                 "LanguageEnglish", "Maturitedesvins1", "Domaines1", "Autresbases1"};
+                                 "LanguageEnglish", "Maturitedesvins1", "Domaines1", "Autresbases1",
+                                 "Import1", "Export1"};
     for (const ItemText& i : kItems)
         EXPECT_EQ(menu.findChild<QAction*>(i.name)->isEnabled(), enabled.contains(i.name))
             << i.name;

@@ -1,0 +1,145 @@
+#include "exchange/Exchange.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "store/Exchange.h"
+#include "store/State.h"
+#include "ui/BusyCursor.h"
+#include "ui/Cp1252.h"
+#include "ui/Dialogs.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageTable.h"
+
+namespace exchange {
+
+namespace {
+
+constexpr int kImportHelpTopic = 7;
+constexpr int kExportHelpTopic = 8;
+constexpr int kFileNotFound = 39;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Exchange", text);
+}
+
+QString Filter() {
+    return Tr("Fichier Texte (*.txt);;Tous (*)");
+}
+
+std::string PathBytes(const QString& name) {
+    return QFile::encodeName(name).toStdString();
+}
+
+// Every data file is opened by its bare name: whatever a dialog did to the current directory
+// is undone as soon as it closes.
+class KeepCurrentDirectory {
+public:
+    KeepCurrentDirectory() : directory_(QDir::currentPath()) {}
+    ~KeepCurrentDirectory() { restore(); }
+    void restore() const { QDir::setCurrent(directory_); }
+    const QString& directory() const { return directory_; }
+
+private:
+    QString directory_;
+};
+
+QString ErrorBoxText(const store::RejectedLine& line) {
+    const store::DataLanguage language = store::State().language;
+    const QString field = line.refusedUtf8.empty() ? ui::ToQString(line.error.field)
+                                                   : QString::fromStdString(line.refusedUtf8);
+    return ui::ToQString(store::ImportErrorHead(language, line)) + field +
+           ui::ToQString(store::ImportErrorTail(line));
+}
+
+// One box per rejected line; each but the last lets the person skip the rest.
+void ShowRejectedLines(const std::vector<store::RejectedLine>& rejected) {
+    for (std::size_t i = 0; i < rejected.size(); ++i) {
+        const QString text = ErrorBoxText(rejected[i]);
+        if (i + 1 == rejected.size()) {
+            ui::ShowMessageNumber(text, 0);
+            break;
+        }
+        // No, the default, goes on as the OK of a plain warning would.
+        const QString stop =
+            Tr("Ne plus afficher les erreurs suivantes ? (encore %1 ligne(s) en échec)")
+                .arg(rejected.size() - i - 1);
+        if (ui::AskYesNo(text + QStringLiteral("\n\n") + stop, ui::WarningTitle())) break;
+    }
+}
+
+} // namespace
+
+ExchangeState& State() {
+    static ExchangeState state;
+    return state;
+}
+
+void ResetState() {
+    State() = ExchangeState{};
+}
+
+void Export1Click() {
+    KeepCurrentDirectory current;
+    const QString proposed = State().exportName.isEmpty()
+                                 ? QDir(current.directory()).filePath(QStringLiteral("export.txt"))
+                                 : State().exportName;
+    const QString name = ui::AskSaveFile({Tr("Export de la cave dans un fichier"), Filter(),
+                                          QStringLiteral("txt"), proposed, kExportHelpTopic});
+    current.restore();
+    if (name.isEmpty()) return;
+    State().exportName = name;
+    // Replacing the cellar file by its own export would lose the cellar.
+    if (store::IsCellarFile(PathBytes(name))) {
+        ui::ShowMessageNumber(Tr("Ce fichier est le fichier de la cave : la cave ne peut pas y "
+                                 "être exportée."),
+                              0);
+        return;
+    }
+    if (QFileInfo::exists(name) &&
+        !ui::AskYesNo(QStringLiteral("Voulez vous remplacer ") + name + QStringLiteral("?")))
+        return;
+    ui::BusyCursor busy;
+    store::ExportCellar(PathBytes(name));
+}
+
+void Import1Click() {
+    KeepCurrentDirectory current;
+    const QString name =
+        ui::AskOpenFile({Tr("Import d'un fichier dans la cave"), Filter(), QStringLiteral("txt"),
+                         current.directory(), kImportHelpTopic});
+    current.restore();
+    if (name.isEmpty()) return;
+    const std::string source = PathBytes(name);
+    // Moving the cellar file itself aside at the end would lose the cellar.
+    if (store::IsCellarFile(source)) {
+        ui::ShowMessageNumber(Tr("Ce fichier est le fichier de la cave : il ne peut pas être "
+                                 "importé dans la cave."),
+                              0);
+        return;
+    }
+    store::ImportPlan plan;
+    {
+        ui::BusyCursor busy;
+        if (!store::PlanImport(source, store::CurrentExchangeContext(), plan)) {
+            ui::ShowMessageNumber({}, kFileNotFound);
+            return;
+        }
+    }
+    ShowRejectedLines(plan.rejected);
+    store::ImportResult result;
+    {
+        ui::BusyCursor busy;
+        result = store::CommitImport(plan);
+    }
+    std::string errorFile;
+    if (!ui::ToCp1252(QDir(current.directory()).filePath(QLatin1String(store::kImportErrorFile)),
+                      errorFile))
+        errorFile = store::kImportErrorFile;
+    ui::ShowMessageNumber(
+        ui::ToQString(store::ImportSummary(store::State().language, plan, result, errorFile)), 0);
+}
+
+} // namespace exchange
