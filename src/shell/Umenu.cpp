@@ -1,6 +1,7 @@
 #include "shell/Umenu.h"
 
 #include "admin/Uadmin.h"
+#include "admin/Umiseajour.h"
 #include "advice/UChoixp.h"
 #include "advice/Uchoixv.h"
 #include "backup/Urestore.h"
@@ -101,8 +102,8 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* restore =
         addItem(admin, "Restauration1", QT_TRANSLATE_NOOP("TMenu", "&Restauration"),
                 QT_TRANSLATE_NOOP("TMenu", "Restauration des bases à partir d'une sauvegarde"));
-    addItem(admin, "Misejour1", QT_TRANSLATE_NOOP("TMenu", "M&ise à jour"),
-            QT_TRANSLATE_NOOP("TMenu", "Mise à jour des bases d'appellations"));
+    QAction* update = addItem(admin, "Misejour1", QT_TRANSLATE_NOOP("TMenu", "M&ise à jour"),
+                              QT_TRANSLATE_NOOP("TMenu", "Mise à jour des bases d'appellations"));
 
     // The language switch converts the data set; until it exists the items only show the
     // language in use.
@@ -133,7 +134,8 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* about = addItem(help, "Apropos1", QT_TRANSLATE_NOOP("TMenu", "à &propos de..."),
                              QT_TRANSLATE_NOOP("TMenu", "A propos de Tonnelix..."));
 
-    for (QAction* item : {open, chooseWine, dishes, drunk, base, quit, contents, helpSearch, about, save, restore})
+    for (QAction* item : {open, chooseWine, dishes, drunk, base, quit, contents, helpSearch, about,
+                          save, restore, update})
         item->setEnabled(true);
     connect(open, &QAction::triggered, this, [this] {
         TLivre livre(this);
@@ -163,6 +165,7 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
         TRestoreForm form(this, shell::SettingsFilePath());
         ui::ExecModal(form);
     });
+    connect(update, &QAction::triggered, this, [] { admin::Misejour1Click(); });
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(contents, &QAction::triggered, this, [] { ui::ShowHelpContents(); });
     connect(helpSearch, &QAction::triggered, this, [] { ui::ShowHelpSearch(); });
