@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, OnlyTheCommandsBuiltSoFarAreEnabled) {
                                  "AllianceMetsVins1", "ButtonPlats", "Vinsconsommes1", "ButtonCherche",
                                  "Basesdesvins1", "ButtonAdmin", "Quitter1", "Indexdelaide1",
                                  "Recherchedanslaide1", "Apropos1", "ButtonQuitte", "ButtonAide",
-                                 "Sauvegarde1", "Restauration1"};
+                                 "Sauvegarde1", "Restauration1", "Misejour1"};
     for (const ItemText& i : kItems)
         EXPECT_EQ(menu.findChild<QAction*>(i.name)->isEnabled(), enabled.contains(i.name))
             << i.name;
