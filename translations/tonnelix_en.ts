@@ -2834,4 +2834,19 @@
         <translation>This file is the cellar file: the cellar cannot be exported to it.</translation>
     </message>
 </context>
+<context>
+    <name>Miseajourform</name>
+    <message>
+        <source>Mise à jour des bases de données</source>
+        <translation>Update of the databases</translation>
+    </message>
+    <message>
+        <source>Bases de données (*.ref)</source>
+        <translation>Databases (*.ref)</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas une base d&apos;appellations ni un tableau des millésimes : aucune base n&apos;a été modifiée.</source>
+        <translation>This file is neither an appellation base nor a vintage chart: no base was changed.</translation>
+    </message>
+</context>
 </TS>

@@ -4,6 +4,7 @@
 #include "admin/Uautre.h"
 #include "admin/Udomaine.h"
 #include "admin/Umaturite.h"
+#include "admin/Umiseajour.h"
 #include "advice/UChoixp.h"
 #include "advice/Uchoixv.h"
 #include "backup/Urestore.h"
@@ -112,8 +113,8 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* restore =
         addItem(admin, "Restauration1", QT_TRANSLATE_NOOP("TMenu", "&Restauration"),
                 QT_TRANSLATE_NOOP("TMenu", "Restauration des bases à partir d'une sauvegarde"));
-    addItem(admin, "Misejour1", QT_TRANSLATE_NOOP("TMenu", "M&ise à jour"),
-            QT_TRANSLATE_NOOP("TMenu", "Mise à jour des bases d'appellations"));
+    QAction* update = addItem(admin, "Misejour1", QT_TRANSLATE_NOOP("TMenu", "M&ise à jour"),
+                              QT_TRANSLATE_NOOP("TMenu", "Mise à jour des bases d'appellations"));
 
     QMenu* language = newMenu("Langue1", QT_TRANSLATE_NOOP("TMenu", "Lan&gue"));
     QAction* french =
@@ -163,7 +164,8 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* about = addItem(help, "Apropos1", QT_TRANSLATE_NOOP("TMenu", "à &propos de..."),
                              QT_TRANSLATE_NOOP("TMenu", "A propos de Tonnelix..."));
 
-    for (QAction* item : {open, chooseWine, dishes, drunk, base, quit, contents, helpSearch, about, save, restore, import, exportCellar})
+    for (QAction* item : {open, chooseWine, dishes, drunk, base, quit, contents, helpSearch, about, save,
+                          restore, import, exportCellar, update})
         item->setEnabled(true);
     connect(open, &QAction::triggered, this, [this] {
         TLivre livre(this);
@@ -209,6 +211,7 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
         TAutre_base window(this);
         ui::ExecModal(window);
     });
+    connect(update, &QAction::triggered, this, [] { admin::Misejour1Click(); });
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(contents, &QAction::triggered, this, [] { ui::ShowHelpContents(); });
     connect(helpSearch, &QAction::triggered, this, [] { ui::ShowHelpSearch(); });

@@ -1,0 +1,77 @@
+#include "admin/Umiseajour.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QKeyEvent>
+
+#include <filesystem>
+#include <system_error>
+
+#include "store/Files.h"
+#include "store/ReferenceUpdate.h"
+#include "ui/BusyCursor.h"
+#include "ui/Dialogs.h"
+#include "ui/Help.h"
+
+namespace admin {
+
+namespace {
+
+constexpr int kHelpTopic = 18;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Miseajourform", text);
+}
+
+// The system file dialog offers no help button: F1 while it is open brings the page instead.
+class HelpKey : public QObject {
+public:
+    HelpKey() { qApp->installEventFilter(this); }
+    ~HelpKey() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 && watched->isWidgetType()) {
+            ui::ShowHelpTopic(kHelpTopic);
+            return true;
+        }
+        return false;
+    }
+};
+
+// Data files are opened by their bare names: the dialog must not leave another folder current.
+QString AskReferenceFile() {
+    std::error_code ec;
+    const std::filesystem::path here = std::filesystem::current_path(ec);
+    QString chosen;
+    {
+        HelpKey help;
+        chosen = ui::AskOpenFileName(Tr("Mise à jour des bases de données"),
+                                     Tr("Bases de données (*.ref)"));
+    }
+    if (!ec) std::filesystem::current_path(here, ec);
+    return chosen;
+}
+
+} // namespace
+
+void Misejour1Click() {
+    const QString chosen = AskReferenceFile();
+    if (chosen.isEmpty()) return;
+    store::ReferenceUpdateResult result;
+    try {
+        ui::BusyCursor busy;
+        result = store::UpdateFromReference(QFile::encodeName(chosen).toStdString());
+    } catch (const store::IoError& error) {
+        ui::ShowIoError(error);
+        return;
+    }
+    if (result.outcome == store::ReferenceOutcome::NotABase)
+        ui::ShowMessageNumber(Tr("Ce fichier n'est pas une base d'appellations ni un tableau des "
+                                 "millésimes : aucune base n'a été modifiée."),
+                              0);
+}
+
+} // namespace admin

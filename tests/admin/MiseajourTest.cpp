@@ -1,0 +1,73 @@
+// The update command as the menu runs it: what it asks, what it says, and what it leaves.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "admin/Umiseajour.h"
+#include "store/Files.h"
+#include "store/State.h"
+#include "store/Vocabulary.h"
+#include "ui/support/UiTest.h"
+
+using testsupport::CrLf;
+using testsupport::Exists;
+using testsupport::ReadFileBytes;
+using testsupport::WriteFileBytes;
+using Kind = ui::testing::BoxKind;
+
+namespace {
+
+const std::string kGraves = "[Bordeaux            ][Rouge     ](Graves                        )";
+const std::string kPrevious = CrLf({kGraves, "   Temp =17", "   Garde=10 ans", "   Plats="});
+
+class MiseajourTest : public testsupport::UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        store::State().language = store::DataLanguage::French;
+        store::SetDataFileNames(store::DataLanguage::French);
+        WriteFileBytes("Vins.dat", kPrevious);
+    }
+};
+
+TEST_F(MiseajourTest, AsksForAReferenceFileAndSaysNothingOnSuccess) {
+    WriteFileBytes("new.ref", CrLf({kGraves, "   Temp =16", "   Garde=8 ans", "   Plats="}));
+    recorder->queueFileName(QString::fromStdString(dataDir + "/new.ref"));
+    admin::Misejour1Click();
+    ASSERT_EQ(recorder->boxes().size(), 1u);
+    EXPECT_EQ(recorder->boxes()[0].kind, Kind::OpenFile);
+    EXPECT_EQ(recorder->boxes()[0].title, QString::fromUtf8("Mise à jour des bases de données"));
+    EXPECT_EQ(recorder->boxes()[0].text, QString::fromUtf8("Bases de données (*.ref)"));
+    EXPECT_EQ(ReadFileBytes("Vins.dat"), kPrevious);
+    EXPECT_EQ(ReadFileBytes("Vins.maj"), kPrevious);
+    EXPECT_FALSE(Exists("new.ref"));
+}
+
+TEST_F(MiseajourTest, CancelledOrMissingDoesNothingAndABadFileIsRefused) {
+    admin::Misejour1Click();
+    recorder->queueFileName(QString::fromStdString(dataDir + "/absent.ref"));
+    admin::Misejour1Click();
+    EXPECT_TRUE(recorder->boxesOf(Kind::Warning).empty());
+    EXPECT_TRUE(recorder->boxesOf(Kind::Error).empty());
+
+    WriteFileBytes("notes.ref", "Liste de courses\r\n");
+    recorder->queueFileName(QString::fromStdString(dataDir + "/notes.ref"));
+    admin::Misejour1Click();
+    ASSERT_EQ(recorder->boxesOf(Kind::Warning).size(), 1u);
+    EXPECT_TRUE(Exists("notes.ref"));
+    EXPECT_FALSE(Exists("Vins.maj"));
+    EXPECT_EQ(ReadFileBytes("Vins.dat"), kPrevious);
+}
+
+TEST_F(MiseajourTest, AnUnreadableBaseShowsTheInputOutputError) {
+    WriteFileBytes("new.ref", CrLf({kGraves, "   Temp =16"}));
+    store::files_testing::FailOpensWith(EACCES, "Vins.dat");
+    recorder->queueFileName(QString::fromStdString(dataDir + "/new.ref"));
+    admin::Misejour1Click();
+    store::files_testing::FailOpensWith(0);
+    EXPECT_EQ(recorder->boxesOf(Kind::Error).size(), 1u);
+    EXPECT_TRUE(Exists("new.ref"));
+    EXPECT_EQ(ReadFileBytes("Vins.dat"), kPrevious);
+}
+
+} // namespace
