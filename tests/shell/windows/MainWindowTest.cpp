@@ -161,8 +161,7 @@ TEST_F(MainWindowTest, OnlyTheCommandsBuiltSoFarAreEnabled) {
                                  "Recherchedanslaide1", "Apropos1", "ButtonQuitte", "ButtonAide",
                                  "Sauvegarde1", "Restauration1", "Options1", "LanguageFrench",
                                  "LanguageEnglish", "Maturitedesvins1", "Domaines1", "Autresbases1",
-                                 "Import1", "Export1"};
-                                 "Sauvegarde1", "Restauration1", "Misejour1"};
+                                 "Import1", "Export1", "Misejour1"};
     for (const ItemText& i : kItems)
         EXPECT_EQ(menu.findChild<QAction*>(i.name)->isEnabled(), enabled.contains(i.name))
             << i.name;
