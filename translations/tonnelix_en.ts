@@ -1858,8 +1858,8 @@
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
@@ -1944,16 +1944,16 @@
         <translation>Choose a wine...</translation>
     </message>
     <message>
-        <source>Couleur :</source>
-        <translation>Colour:</translation>
+        <source>&amp;Couleur :</source>
+        <translation>&amp;Colour:</translation>
     </message>
     <message>
-        <source>Tous les vins</source>
-        <translation>All wines</translation>
+        <source>&amp;Tous les vins</source>
+        <translation>&amp;All wines</translation>
     </message>
     <message>
-        <source>Les vins de la cave</source>
-        <translation>Wines in the cellar</translation>
+        <source>Les &amp;vins de la cave</source>
+        <translation>&amp;Wines in the cellar</translation>
     </message>
     <message>
         <source>Appellation</source>
@@ -1968,12 +1968,12 @@
         <translation>Region</translation>
     </message>
     <message>
-        <source>&amp;Caractéristiques</source>
-        <translation>&amp;Characteristics</translation>
+        <source>Ca&amp;ractéristiques</source>
+        <translation>Cha&amp;racteristics</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
@@ -2011,20 +2011,20 @@
         <translation>Food and wine pairing</translation>
     </message>
     <message>
-        <source>Entrées</source>
-        <translation>Starters</translation>
+        <source>&amp;Entrées</source>
+        <translation>&amp;Starters</translation>
     </message>
     <message>
-        <source>Plats</source>
-        <translation>Main courses</translation>
+        <source>&amp;Plats</source>
+        <translation>&amp;Main courses</translation>
     </message>
     <message>
-        <source>Fromages</source>
-        <translation>Cheeses</translation>
+        <source>&amp;Fromages</source>
+        <translation>&amp;Cheeses</translation>
     </message>
     <message>
-        <source>Desserts</source>
-        <translation>Desserts</translation>
+        <source>&amp;Desserts</source>
+        <translation>&amp;Desserts</translation>
     </message>
     <message>
         <source>Sélectionne les entrées</source>
@@ -2043,24 +2043,24 @@
         <translation>Shows the desserts</translation>
     </message>
     <message>
-        <source>Plats :</source>
-        <translation>Dishes:</translation>
+        <source>P&amp;lats :</source>
+        <translation>D&amp;ishes:</translation>
     </message>
     <message>
-        <source>Vins :</source>
-        <translation>Wines:</translation>
+        <source>&amp;Vins :</source>
+        <translation>&amp;Wines:</translation>
     </message>
     <message>
         <source>Température :</source>
         <translation>Temperature:</translation>
     </message>
     <message>
-        <source>Tous les vins</source>
-        <translation>All wines</translation>
+        <source>&amp;Tous les vins</source>
+        <translation>&amp;All wines</translation>
     </message>
     <message>
-        <source>Les vins de la cave</source>
-        <translation>Wines in the cellar</translation>
+        <source>Les vins de la &amp;cave</source>
+        <translation>Wines in the c&amp;ellar</translation>
     </message>
     <message>
         <source>Couleur</source>
@@ -2079,8 +2079,8 @@
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
@@ -2138,15 +2138,15 @@
     </message>
     <message>
         <source>&amp;Couleur :</source>
-        <translation>&amp;Colour:</translation>
+        <translation>Colo&amp;ur:</translation>
     </message>
     <message>
         <source>&amp;Région :</source>
-        <translation>&amp;Region:</translation>
+        <translation>Re&amp;gion:</translation>
     </message>
     <message>
         <source>&amp;Appellation :</source>
-        <translation>A&amp;ppellation:</translation>
+        <translation>Appe&amp;llation:</translation>
     </message>
     <message>
         <source>&amp;Température :</source>
@@ -2154,7 +2154,7 @@
     </message>
     <message>
         <source>&amp;Garde :</source>
-        <translation>&amp;Keeping:</translation>
+        <translation>Kee&amp;ping:</translation>
     </message>
     <message>
         <source>P&amp;lat :</source>
@@ -2169,24 +2169,28 @@
         <translation>&amp;Mark:</translation>
     </message>
     <message>
-        <source>Afficher seulement les appellations de la région</source>
-        <translation>Show only the appellations of the region</translation>
+        <source>Affic&amp;her seulement les appellations de la région</source>
+        <translation>Sho&amp;w only the appellations of the region</translation>
     </message>
     <message>
-        <source>Entrées</source>
-        <translation>Starters</translation>
+        <source>Entrée&amp;s</source>
+        <translation>&amp;Starters</translation>
     </message>
     <message>
         <source>Plats</source>
         <translation>Dishes</translation>
     </message>
     <message>
-        <source>Fromages</source>
-        <translation>Cheeses</translation>
+        <source>&amp;Plats</source>
+        <translation>D&amp;ishes</translation>
     </message>
     <message>
-        <source>Desserts</source>
-        <translation>Desserts</translation>
+        <source>&amp;Fromages</source>
+        <translation>&amp;Cheeses</translation>
+    </message>
+    <message>
+        <source>&amp;Desserts</source>
+        <translation>Desse&amp;rts</translation>
     </message>
     <message>
         <source>Millésimes</source>
@@ -2213,12 +2217,12 @@
         <translation>Mark</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>O&amp;K</source>
+        <translation>O&amp;K</translation>
     </message>
     <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
+        <source>Annul&amp;er</source>
+        <translation>Ca&amp;ncel</translation>
     </message>
     <message>
         <source>Aide</source>

@@ -30,6 +30,7 @@
 #include "ui/Cp1252.h"
 #include "ui/Dialogs.h"
 #include "ui/Help.h"
+#include "ui/MaskedBox.h"
 #include "ui/Screen.h"
 #include "ui/State.h"
 #include "ui/Widgets.h"
@@ -154,12 +155,10 @@ Tadminbase::Tadminbase(QWidget* parent) : QDialog(parent) {
     liste_plats = List(dishesBox_, "liste_plats");
 
     vintagesBox_ = new QGroupBox(this);
-    millesime = Edit(vintagesBox_, "millesime");
-    millesime->setInputMask(QStringLiteral("9999; "));
-    note = Edit(vintagesBox_, "note");
-    note->setInputMask(QStringLiteral("99; "));
-    for (QLineEdit* e : {millesime, note})
-        e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
+    // Every position optional: a short year or an empty mark reaches the checks, which say what
+    // is wrong, instead of being refused by the box.
+    millesime = ui::MaskedEdit(vintagesBox_, "millesime", "9999");
+    note = ui::MaskedEdit(vintagesBox_, "note", "99");
     outOf20_ = new QLabel(QStringLiteral("/ 20"), vintagesBox_);
     ajoute_annee = Button(vintagesBox_, "ajoute_annee");
     supprime_annee = Button(vintagesBox_, "supprime_annee");
@@ -272,9 +271,9 @@ void Tadminbase::retranslateUi() {
                               QT_TR_NOOP("&Millésime :"),   QT_TR_NOOP("&Note :")};
     for (std::size_t i = 0; i < labels_.size(); ++i)
         labels_[i]->setText(tr(captions[i]));
-    select_touteappel->setText(tr("Afficher seulement les appellations de la région"));
-    const char* courses[] = {QT_TR_NOOP("Entrées"), QT_TR_NOOP("Plats"), QT_TR_NOOP("Fromages"),
-                             QT_TR_NOOP("Desserts")};
+    select_touteappel->setText(tr("Affic&her seulement les appellations de la région"));
+    const char* courses[] = {QT_TR_NOOP("Entrée&s"), QT_TR_NOOP("&Plats"), QT_TR_NOOP("&Fromages"),
+                             QT_TR_NOOP("&Desserts")};
     for (int i = 0; i < 4; ++i)
         courseButtons_[i]->setText(tr(courses[i]));
     dishesBox_->setTitle(tr("Plats"));
@@ -285,8 +284,8 @@ void Tadminbase::retranslateUi() {
     supprime_annee->setText(tr("Suppr&ime"));
     liste_plats->setHeaderLabels({tr("Type"), tr("Plats")});
     liste_annee->setHeaderLabels({tr("Année"), tr("Note")});
-    BitBtn1->setText(tr("OK"));
-    BitBtn2->setText(tr("Annuler"));
+    BitBtn1->setText(tr("O&K"));
+    BitBtn2->setText(tr("Annul&er"));
     BitBtn3->setText(tr("Aide"));
     const struct {
         QWidget* widget;

@@ -161,8 +161,8 @@ TChoixplat::TChoixplat(QWidget* parent) : QDialog(parent) {
 
 void TChoixplat::retranslateUi() {
     setWindowTitle(tr("Mariage Mets / Vins"));
-    const char* captions[advice::kCourses] = {QT_TR_NOOP("Entrées"), QT_TR_NOOP("Plats"),
-                                              QT_TR_NOOP("Fromages"), QT_TR_NOOP("Desserts")};
+    const char* captions[advice::kCourses] = {QT_TR_NOOP("&Entrées"), QT_TR_NOOP("&Plats"),
+                                              QT_TR_NOOP("&Fromages"), QT_TR_NOOP("&Desserts")};
     const char* hints[advice::kCourses] = {
         QT_TR_NOOP("Sélectionne les entrées"), QT_TR_NOOP("Sélectionne les plats de résistance"),
         QT_TR_NOOP("Sélectionne les fromages"), QT_TR_NOOP("Sélectionne les desserts")};
@@ -170,14 +170,14 @@ void TChoixplat::retranslateUi() {
         courses_[c]->setText(tr(captions[c]));
         ui::SetHint(courses_[c], tr(hints[c]));
     }
-    dishesLabel_->setText(tr("Plats :"));
-    winesLabel_->setText(tr("Vins :"));
+    dishesLabel_->setText(tr("P&lats :"));
+    winesLabel_->setText(tr("&Vins :"));
     temperatureLabel_->setText(tr("Température :"));
-    allWines_->setText(tr("Tous les vins"));
-    cellarWines_->setText(tr("Les vins de la cave"));
+    allWines_->setText(tr("&Tous les vins"));
+    cellarWines_->setText(tr("Les vins de la &cave"));
     liste_vins->setHeaderLabels({tr("Couleur"), tr("Région"), tr("Appellation")});
     BitBtn2->setText(tr("&Imprimer"));
-    BitBtn1->setText(tr("OK"));
+    BitBtn1->setText(tr("&OK"));
     BitBtn3->setText(tr("&Aide"));
     const struct {
         QWidget* widget;

@@ -25,6 +25,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Help.h"
 #include "ui/Icons.h"
+#include "ui/Keyboard.h"
 #include "ui/Screen.h"
 #include "ui/State.h"
 #include "ui/Widgets.h"
@@ -74,7 +75,10 @@ TChoixvin::TChoixvin(QWidget* parent) : QDialog(parent) {
 
     BitBtn2 = ui::PictureButton(this, "BitBtn2", ui::Picture::Glass);
     BitBtn1 = ui::PictureButton(this, "BitBtn1", ui::Picture::Ok);
+    // Enter is the OK button's, except in a criterion, where it would close the window mid-choice.
     BitBtn1->setDefault(true);
+    for (QWidget* criterion : std::initializer_list<QWidget*>{Liste_coul, allWines_, cellarWines_})
+        ui::IgnoreEnter(criterion);
     BitBtn8 = ui::PictureButton(this, "BitBtn8", ui::Picture::Help);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn2);
@@ -143,12 +147,12 @@ TChoixvin::TChoixvin(QWidget* parent) : QDialog(parent) {
 
 void TChoixvin::retranslateUi() {
     setWindowTitle(tr("Choisir un vin..."));
-    colourLabel_->setText(tr("Couleur :"));
-    allWines_->setText(tr("Tous les vins"));
-    cellarWines_->setText(tr("Les vins de la cave"));
+    colourLabel_->setText(tr("&Couleur :"));
+    allWines_->setText(tr("&Tous les vins"));
+    cellarWines_->setText(tr("Les &vins de la cave"));
     liste_vins->setHeaderLabels({tr("Appellation"), tr("Couleur"), tr("Région")});
-    BitBtn2->setText(tr("&Caractéristiques"));
-    BitBtn1->setText(tr("OK"));
+    BitBtn2->setText(tr("Ca&ractéristiques"));
+    BitBtn1->setText(tr("&OK"));
     BitBtn8->setText(tr("&Aide"));
     const struct {
         QWidget* widget;

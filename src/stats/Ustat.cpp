@@ -23,6 +23,7 @@
 #include "ui/Cp1252.h"
 #include "ui/Help.h"
 #include "ui/Icons.h"
+#include "ui/Keyboard.h"
 #include "ui/PieChart.h"
 #include "ui/Screen.h"
 #include "ui/TextRowsModel.h"
@@ -124,7 +125,10 @@ TStatForm::TStatForm(QWidget* parent) : QDialog(parent) {
 
     BitBtn4 = ui::PictureButton(this, "BitBtn4", ui::Picture::Printer);
     BitBtn1 = ui::PictureButton(this, "BitBtn1", ui::Picture::Ok);
+    // Enter is the OK button's, except in the choice of view, where it would close the window.
     BitBtn1->setDefault(true);
+    for (QWidget* criterion : std::initializer_list<QWidget*>{byColour_, byRegion_})
+        ui::IgnoreEnter(criterion);
     BitBtn8 = ui::PictureButton(this, "BitBtn8", ui::Picture::Help);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -162,7 +166,7 @@ void TStatForm::retranslateUi() {
     byColour_->setText(tr("Par &Couleur"));
     byRegion_->setText(tr("Par &Région"));
     BitBtn4->setText(tr("&Imprimer"));
-    BitBtn1->setText(tr("OK"));
+    BitBtn1->setText(tr("&OK"));
     BitBtn8->setText(tr("&Aide"));
     ui::SetHint(Select_type, tr("Type de statistiques"));
     ui::SetHint(Liste_stat, tr("Statistiques"));

@@ -324,7 +324,7 @@ TEST_F(AdminTest, EnglishTextsAndCourses) {
     loadEnglish();
     open();
     EXPECT_EQ(window->windowTitle(), "Appellation administration");
-    EXPECT_EQ(find<QPushButton>("BitBtn2")->text(), "Cancel");
+    EXPECT_EQ(find<QPushButton>("BitBtn2")->text(), "Ca&ncel");
     choose("Liste_appel", "Pauillac");
     EXPECT_EQ(rows("liste_plats"), (QStringList{"Courses|Lamb", "Cheeses|Brie"}));
     addDish(0, "Melon");
@@ -339,6 +339,20 @@ TEST_F(AdminTest, EnglishTextsAndCourses) {
     const auto help = recorder->boxesOf(Kind::Help);
     ASSERT_EQ(help.size(), 1u);
     EXPECT_EQ(help[0].number, 13);
+}
+
+// A click anywhere into an empty year or mark box, then typing, fills it from its first digit.
+TEST_F(AdminTest, ClickIntoTheMiddleOfTheYearAndMarkThenTypeAddsTheVintage) {
+    open();
+    choose("Liste_appel", "Pauillac");
+    for (const auto& [name, typed] : {std::pair{"millesime", "1995"}, std::pair{"note", "5"}}) {
+        QLineEdit* box = edit(name);
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
+        QTest::keyClicks(box, typed);
+    }
+    click("ajoute_annee");
+    EXPECT_EQ(warnings(), std::vector<int>{});
+    EXPECT_EQ(rows("liste_annee"), (QStringList{"1995|05/20", "1990|17/20"}));
 }
 
 } // namespace

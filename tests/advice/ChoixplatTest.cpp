@@ -263,8 +263,8 @@ TEST_F(ChoixplatTest, EnglishTexts) {
     loadEnglish();
     TChoixplat form;
     EXPECT_EQ(form.windowTitle(), "Food and wine pairing");
-    EXPECT_EQ(form.findChild<QCheckBox*>("select_entree")->text(), "Starters");
-    EXPECT_EQ(form.findChild<QCheckBox*>("select_plat")->text(), "Main courses");
+    EXPECT_EQ(form.findChild<QCheckBox*>("select_entree")->text(), "&Starters");
+    EXPECT_EQ(form.findChild<QCheckBox*>("select_plat")->text(), "&Main courses");
     const QTreeWidgetItem* header = form.findChild<QTreeWidget*>("liste_vins")->headerItem();
     EXPECT_EQ(header->text(0), "Colour");
     EXPECT_EQ(form.findChild<QPushButton*>("BitBtn2")->toolTip(), "Prints the selection");

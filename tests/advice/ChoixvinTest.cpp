@@ -79,6 +79,22 @@ TEST_F(ChoixvinTest, ColourFilterThenEveryColourAgain) {
     EXPECT_EQ(Appellations(form).size(), 6);
 }
 
+// Enter in a criterion neither closes the window nor changes the choice.
+TEST_F(ChoixvinTest, EnterInACriterionKeepsTheWindowOpen) {
+    TChoixvin form;
+    form.show();
+    auto* colours = form.findChild<QComboBox*>("Liste_coul");
+    Choose(colours, "Blanc");
+    for (QWidget* criterion : {static_cast<QWidget*>(colours),
+                               static_cast<QWidget*>(form.findChildren<QRadioButton*>().first())}) {
+        criterion->setFocus();
+        QTest::keyClick(criterion, Qt::Key_Return);
+        EXPECT_TRUE(form.isVisible()) << criterion->metaObject()->className();
+    }
+    EXPECT_EQ(colours->currentText(), "Blanc");
+    EXPECT_EQ(Appellations(form).size(), 2);
+}
+
 TEST_F(ChoixvinTest, CellarReadOnceAtTheFirstClick) {
     WriteCellar({Wine("Rouge", "Bordeaux", "Graves", "2000"),
                  Wine("Rouge", "Bordeaux", "Graves", "2005"),
@@ -202,7 +218,7 @@ TEST_F(ChoixvinTest, DesignWidthsScaledAndEnglishTexts) {
     EXPECT_EQ(header->text(1), "Colour");
     EXPECT_EQ(header->text(2), "Region");
     auto radios = form.findChild<QWidget*>("select_cave")->findChildren<QRadioButton*>();
-    EXPECT_EQ(radios[1]->text(), "Wines in the cellar");
+    EXPECT_EQ(radios[1]->text(), "&Wines in the cellar");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTest>
 
 #include "StatsTest.h"
 #include "cellar/Ulivre.h"
@@ -84,6 +85,19 @@ TEST_F(StatFormTest, TheViewChosenFillsTheListAndThePie) {
     EXPECT_EQ(Shown(form),
               (QStringList{"|-------|-------|------------", "Total|   0|   0|     0.00"}));
     EXPECT_TRUE(Pie(form).slices.empty());
+}
+
+// Enter in the choice of view leaves the window open on the view chosen.
+TEST_F(StatFormTest, EnterInTheChoiceOfViewKeepsTheWindowOpen) {
+    WriteCellar({Wine("Rouge", "Bordeaux", " 6", "   10.00")});
+    TStatForm form;
+    form.show();
+    auto* byRegion = form.findChild<QRadioButton*>("byRegion");
+    byRegion->click();
+    byRegion->setFocus();
+    QTest::keyClick(byRegion, Qt::Key_Return);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(byRegion->isChecked());
 }
 
 TEST_F(StatFormTest, PrintsTheViewShown) {

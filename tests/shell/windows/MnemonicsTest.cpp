@@ -12,6 +12,9 @@
 #include <memory>
 #include <set>
 
+#include "admin/Uadmin.h"
+#include "advice/UChoixp.h"
+#include "advice/Uchoixv.h"
 #include "cellar/CellarState.h"
 #include "cellar/Ucaract.h"
 #include "cellar/Ulivre.h"
@@ -25,6 +28,7 @@
 #include "shell/Umenu.h"
 #include "shell/Upropos.h"
 #include "shell/windows/ShellWindowTest.h"
+#include "stats/Ustat.h"
 #include "store/Vocabulary.h"
 #include "ui/Keyboard.h"
 
@@ -90,6 +94,10 @@ TEST_F(MnemonicsTest, EveryWindowHasItsOwnLetters) {
         {"TZoomConsoForm", [] { return std::make_unique<TZoomConsoForm>(); }, {}},
         {"TRestoForm", [] { return std::make_unique<TRestoForm>(); }, {}},
         {"TProposBox", [] { return std::make_unique<TProposBox>(); }, {}},
+        {"TChoixvin", [] { return std::make_unique<TChoixvin>(); }, {}},
+        {"TChoixplat", [] { return std::make_unique<TChoixplat>(); }, {}},
+        {"TStatForm", [] { return std::make_unique<TStatForm>(); }, {}},
+        {"Tadminbase", [] { return std::make_unique<Tadminbase>(); }, {"BitBtn3"}},
     };
     for (bool english : {false, true}) {
         if (english) loadEnglish();
