@@ -1,5 +1,8 @@
 // What every fuzz target shares: a private data directory, the input written as a data file,
 // and checks that stop the run loudly when an invariant breaks.
+//
+// A new format joins by one file tests/fuzz/fuzz_<name>.cpp and a folder of small seeds in
+// tests/fuzz/corpus/<name>; the build and `make fuzz` find both by their names.
 #pragma once
 
 #include <cstddef>
