@@ -3,15 +3,18 @@
 # make test  - install what is missing, build, run every test
 # make bench - build and run the benchmarks
 # make deb   - build the Debian package
+# make fuzz  - fuzz every file format for FUZZ_SECONDS each (needs clang)
+# make test-asan - every test built with AddressSanitizer and UndefinedBehaviorSanitizer
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev qt6-tools-dev \
             qt6-l10n-tools qt6-tools-dev-tools libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-dejavu-core xvfb xauth imagemagick poppler-utils xdotool \
-            qt6-translations-l10n openbox dpkg-dev fakeroot lintian appstream desktop-file-utils
+            qt6-translations-l10n openbox dpkg-dev fakeroot lintian appstream desktop-file-utils \
+            clang libclang-rt-14-dev
 
-.PHONY: deps build run test bench deb clean
+.PHONY: deps build run test bench deb clean fuzz test-asan
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -31,6 +34,36 @@ build: deps $(BUILD)/CMakeCache.txt
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@if command -v clang++ >/dev/null; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10; \
+	else echo "clang++ is missing: the fuzz targets were not run"; fi
+
+# Paths are absolute: the targets work in a data directory of their own.
+# Each target grows its own working corpus in build-fuzz from the seeds of tests/fuzz/corpus;
+# an input that breaks a target is kept in build-fuzz/crashes, to be added to the seeds.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONNELIX_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@mkdir -p $(FUZZ_BUILD)/crashes $(FUZZ_BUILD)/logs
+	@for t in $(FUZZ_BUILD)/fuzz_*; do \
+	  [ -x "$$t" ] || continue; name=$${t##*/fuzz_}; mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  echo "fuzz_$$name: $(FUZZ_SECONDS) s"; \
+	  $$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	    -artifact_prefix=$(abspath $(FUZZ_BUILD))/crashes/$$name- \
+	    $(abspath $(FUZZ_BUILD))/corpus/$$name $(CURDIR)/tests/fuzz/corpus/$$name 2>$(FUZZ_BUILD)/logs/$$name.log || \
+	    { tail -n 40 $(FUZZ_BUILD)/logs/$$name.log; exit 1; }; \
+	  grep -E '^stat::number_of_executed_units' $(FUZZ_BUILD)/logs/$$name.log; \
+	done
+
+ASAN_BUILD ?= build-asan
+test-asan: deps
+	@[ -f $(ASAN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(ASAN_BUILD) \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONNELIX_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
@@ -47,4 +80,4 @@ deb: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(ASAN_BUILD)

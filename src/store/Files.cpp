@@ -13,7 +13,14 @@ namespace store {
 namespace {
 constexpr std::size_t kBufferSize = 1 << 16;
 
+struct CountedFault {
+    long calls = 0;
+    long failAt = 0; // 0: never
+    int code = 0;
+};
+
 struct FaultState {
+    CountedFault counted[4];
     long failAfter = -1;
     bool sync = true;
     int openError = 0;
@@ -22,6 +29,15 @@ struct FaultState {
 FaultState& Faults() {
     static FaultState state;
     return state;
+}
+
+// Counts a call of the safe writer; true, with errno set, when this one is to fail.
+bool InjectedFault(files_testing::Call call) {
+    CountedFault& fault = Faults().counted[static_cast<int>(call)];
+    ++fault.calls;
+    if (fault.failAt <= 0 || fault.calls != fault.failAt) return false;
+    errno = fault.code;
+    return true;
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -79,6 +95,10 @@ void FailOpensWith(int code, const std::string& name) {
     Faults().openName = name;
 }
 void SetSyncOnCommit(bool sync) { Faults().sync = sync; }
+void FailNthCall(Call call, long n, int code) {
+    Faults().counted[static_cast<int>(call)] = CountedFault{0, n, code};
+}
+long CallCount(Call call) { return Faults().counted[static_cast<int>(call)].calls; }
 void Reset() { Faults() = FaultState{}; }
 } // namespace files_testing
 
@@ -234,7 +254,9 @@ void SafeFileWriter::flushBuffer() {
             chunk = static_cast<std::size_t>(faults.failAfter);
             if (chunk == 0) throw IoError::FromErrno(ENOSPC, target_);
         }
-        const ssize_t put = ::write(fd_, buffer_.data() + done, chunk);
+        const ssize_t put = InjectedFault(files_testing::Call::Write)
+                                ? -1
+                                : ::write(fd_, buffer_.data() + done, chunk);
         if (put < 0 && errno == EINTR) continue;
         if (put < 0) throw IoError::FromErrno(errno, target_);
         if (faults.failAfter >= 0) faults.failAfter -= put;
@@ -246,15 +268,20 @@ void SafeFileWriter::flushBuffer() {
 void SafeFileWriter::finish() {
     if (fd_ < 0) return;
     flushBuffer();
-    if (Faults().sync && ::fsync(fd_) != 0) throw IoError::FromErrno(errno, target_);
+    using files_testing::Call;
+    if (Faults().sync && (InjectedFault(Call::Sync) || ::fsync(fd_) != 0))
+        throw IoError::FromErrno(errno, target_);
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) throw IoError::FromErrno(errno, target_);
+    // The descriptor is gone even when close reports an error: a failed close is not retried.
+    const bool closeFailed = ::close(fd) != 0;
+    if (closeFailed || InjectedFault(Call::Close)) throw IoError::FromErrno(errno, target_);
 }
 
 void SafeFileWriter::commit() {
     finish();
-    if (::rename(temp_.c_str(), target_.c_str()) != 0) throw IoError::FromErrno(errno, target_);
+    if (InjectedFault(Call::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0)
+        throw IoError::FromErrno(errno, target_);
     committed_ = true;
     if (Faults().sync) {
         const int dir = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -118,6 +118,15 @@ void FailWritesAfter(long bytes);
 void FailOpensWith(int code, const std::string& name = {});
 // Whether commit() flushes the data to the disk (benchmarks measure without it).
 void SetSyncOnCommit(bool sync);
+
+// The system calls of the safe writer that a fault can hit.
+enum class Call { Write, Sync, Close, Rename };
+// Makes the n-th call (from 1, counted from now) of this kind fail with the system error `code`;
+// n <= 0 switches it off. Each kind has its own count and its own failure.
+void FailNthCall(Call call, long n, int code);
+// How many calls of this kind the safe writer made since the last Reset (or the last
+// FailNthCall of the kind), so a test knows every n an operation reaches.
+long CallCount(Call call);
 void Reset();
 } // namespace files_testing
 
