@@ -270,7 +270,7 @@ bool WineForm::lireScreen(store::CellarWine& wine) {
     // A price typed as "12   .5" reads as 12.50 even when the box was not left; the box itself
     // stays as typed, so that a refused entry leaves it alone.
     const std::string price = ui::StoredBytes(prix->displayText());
-    const auto normalised = shown_.touched(prix) ? store::NormalisedPriceText(price) : std::nullopt;
+    const auto normalised = store::NormalisedPriceText(price);
     wine.price = store::Trim(normalised ? *normalised : price).substr(0, 8);
     const std::string date = ui::StoredBytes(dateachat->displayText());
     wine.purchaseDate = date == "  /  /    " ? store::Blanks(10) : store::PadText(date, 10);

@@ -280,7 +280,7 @@ void SafeFileWriter::finish() {
 
 void SafeFileWriter::commit() {
     finish();
-    if (InjectedFault(Call::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0)
+    if (InjectedFault(files_testing::Call::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0)
         throw IoError::FromErrno(errno, target_);
     committed_ = true;
     if (Faults().sync) {
