@@ -20,6 +20,7 @@
 #include <numeric>
 
 #include "advice/PairingReport.h"
+#include "advice/WineColumns.h"
 #include "store/Text.h"
 #include "ui/BusyCursor.h"
 #include "ui/Cp1252.h"
@@ -133,24 +134,12 @@ TChoixplat::TChoixplat(QWidget* parent) : QDialog(parent) {
     ui::InstallHelpKey(this, kHelpTopic);
 
     retranslateUi();
-    const bool scale = ui::State().scaleWindows;
-    // Sizes measured in the font of now grow with it when the window is scaled.
-    const auto grown = [scale](int pixels) {
-        return scale ? static_cast<int>(std::lround(pixels * ui::ScreenRatio())) : pixels;
-    };
-    int total = 0;
-    for (int c = 0; c < 3; ++c) {
-        const int design = scale ? ui::ScaleToScreen(kDesignWidths[c]) : kDesignWidths[c];
-        const int heading = liste_vins->header()->fontMetrics().horizontalAdvance(
-            liste_vins->headerItem()->text(c));
-        liste_vins->setColumnWidth(c, std::max(design, grown(heading + 16)));
-        total += liste_vins->columnWidth(c);
-    }
+    const int total = advice::SizeWineColumns(liste_vins, kDesignWidths);
     // Room for a long region and appellation beside the colour.
     liste_vins->setMinimumSize(
-        std::max(total + 24, grown(liste_vins->fontMetrics().averageCharWidth() * 66)),
-        grown(liste_vins->fontMetrics().height() * 18));
-    Liste_plats->setMinimumWidth(grown(Liste_plats->fontMetrics().averageCharWidth() * 32));
+        std::max(total + 24, advice::Grown(liste_vins->fontMetrics().averageCharWidth() * 66)),
+        advice::Grown(liste_vins->fontMetrics().height() * 18));
+    Liste_plats->setMinimumWidth(advice::Grown(Liste_plats->fontMetrics().averageCharWidth() * 32));
 
     {
         ui::BusyCursor busy;

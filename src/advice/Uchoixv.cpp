@@ -19,6 +19,7 @@
 #include "cellar/CellarState.h"
 #include "cellar/Ucaract.h"
 #include "store/State.h"
+#include "advice/WineColumns.h"
 #include "store/Text.h"
 #include "ui/BusyCursor.h"
 #include "ui/Cp1252.h"
@@ -106,20 +107,8 @@ TChoixvin::TChoixvin(QWidget* parent) : QDialog(parent) {
     ui::InstallHelpKey(this, kHelpTopic);
 
     retranslateUi();
-    const bool scale = ui::State().scaleWindows;
-    // Sizes measured in the font of now grow with it when the window is scaled.
-    const auto grown = [scale](int pixels) {
-        return scale ? static_cast<int>(std::lround(pixels * ui::ScreenRatio())) : pixels;
-    };
-    int total = 0;
-    for (int c = 0; c < 3; ++c) {
-        const int design = scale ? ui::ScaleToScreen(kDesignWidths[c]) : kDesignWidths[c];
-        const int heading = liste_vins->header()->fontMetrics().horizontalAdvance(
-            liste_vins->headerItem()->text(c));
-        liste_vins->setColumnWidth(c, std::max(design, grown(heading + 16)));
-        total += liste_vins->columnWidth(c);
-    }
-    liste_vins->setMinimumSize(total + 24, grown(liste_vins->fontMetrics().height() * 22));
+    const int total = advice::SizeWineColumns(liste_vins, kDesignWidths);
+    liste_vins->setMinimumSize(total + 24, advice::Grown(liste_vins->fontMetrics().height() * 22));
 
     {
         const QSignalBlocker block(Liste_coul);
@@ -138,7 +127,7 @@ TChoixvin::TChoixvin(QWidget* parent) : QDialog(parent) {
     const QFontMetrics metrics = liste_vins->fontMetrics();
     for (const std::string& key : keys_)
         widest = std::max(
-            widest, grown(metrics.horizontalAdvance(ui::ShownField(key.substr(30, 30))) + 16));
+            widest, advice::Grown(metrics.horizontalAdvance(ui::ShownField(key.substr(30, 30))) + 16));
     liste_vins->setColumnWidth(0, widest);
     liste_vins->setMinimumWidth(liste_vins->minimumWidth() + widest - designed);
     Filtre();
