@@ -305,18 +305,16 @@ void TAutre_base::BitBtn1Click() {
         {lists.marks, files.marks, store::DefaultMarks(language)},
         {lists.bottleFormats, files.bottleFormats, store::DefaultBottleFormats(language)},
     };
-    // Every file is complete on disk before the first is replaced, so a full disk changes none.
-    std::vector<std::unique_ptr<store::SafeFileWriter>> writers;
+    // All four or none: a full disk changes no list.
+    std::vector<std::pair<std::string, std::vector<std::string>>> files;
     for (const auto& l : all) {
         const std::vector<std::string>& entries =
             l.list.entries.empty() ? l.defaults : l.list.entries;
-        writers.push_back(std::make_unique<store::SafeFileWriter>(l.file));
+        files.emplace_back(l.file, std::vector<std::string>{});
         for (const auto& entry : entries)
-            writers.back()->writeLine(store::PadText(entry, l.list.width));
-        writers.back()->finish();
+            files.back().second.push_back(store::PadText(entry, l.list.width));
     }
-    for (auto& writer : writers)
-        writer->commit();
+    store::WriteAllLinesOfFiles(files);
     for (const auto& l : all)
         if (l.list.entries.empty()) l.list.entries = l.defaults;
     accept();

@@ -276,14 +276,14 @@ void TMaturite::BitBtn1Click() {
     if (liste_mature->topLevelItemCount() == 0) {
         store::DeleteFileIfPresent(file);
     } else {
-        store::SafeFileWriter out(file);
+        std::vector<std::string> lines;
         for (int i = 0; i < liste_mature->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* row = liste_mature->topLevelItem(i);
-            out.writeLine(store::MaturityLine(ui::StoredBytes(row->text(0)),
-                                              ui::StoredBytes(row->text(1)),
-                                              RowNumber(row->text(2)).toInt()));
+            lines.push_back(store::MaturityLine(ui::StoredBytes(row->text(0)),
+                                                ui::StoredBytes(row->text(1)),
+                                                RowNumber(row->text(2)).toInt()));
         }
-        out.commit();
+        store::WriteAllLines(file, lines);
     }
     accept();
 }

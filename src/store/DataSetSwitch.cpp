@@ -65,10 +65,6 @@ bool ConvertLines(const std::string& source, const std::string& target, Convert 
     return true;
 }
 
-void RenameFile(const std::string& from, const std::string& to) {
-    if (std::rename(from.c_str(), to.c_str()) != 0) throw IoError::FromErrno(errno, from);
-}
-
 // Builds every file of the new language; returns the old files to remove once it is recorded.
 std::vector<std::string> BuildNewSet(bool toEnglish) {
     const bool fromFrench = toEnglish;

@@ -456,9 +456,11 @@ ImportResult CommitImport(const ImportPlan& plan) {
         errors = std::make_unique<SafeFileWriter>(kImportErrorFile);
         for (const std::string& line : plan.rejectedRaw)
             errors->writeLine(line);
+        errors->finish();
     }
     SafeFileWriter saved(kImportSaveFile);
     saved.write(plan.bytes);
+    saved.finish();
 
     if (!plan.accepted.empty()) InsertCellarWines(plan.accepted);
 

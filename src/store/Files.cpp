@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,6 +39,18 @@ bool InjectedFault(files_testing::Call call) {
     if (fault.failAt <= 0 || fault.calls != fault.failAt) return false;
     errno = fault.code;
     return true;
+}
+
+std::string DirectoryOf(const std::string& path);
+
+// A rename is on disk once its directory is.
+void SyncDirectoryOf(const std::string& path) {
+    if (!Faults().sync) return;
+    const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -283,13 +296,7 @@ void SafeFileWriter::commit() {
     if (InjectedFault(files_testing::Call::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0)
         throw IoError::FromErrno(errno, target_);
     committed_ = true;
-    if (Faults().sync) {
-        const int dir = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dir >= 0) {
-            ::fsync(dir);
-            ::close(dir);
-        }
-    }
+    SyncDirectoryOf(target_);
 }
 
 // ------------------------------------------------------------------- helpers
@@ -340,6 +347,25 @@ void WriteAllLines(const std::string& name, const std::vector<std::string>& line
     SafeFileWriter out(name);
     for (const auto& line : lines) out.writeLine(line);
     out.commit();
+}
+
+void WriteAllLinesOfFiles(
+    const std::vector<std::pair<std::string, std::vector<std::string>>>& files) {
+    std::vector<std::unique_ptr<SafeFileWriter>> writers;
+    for (const auto& [name, lines] : files) {
+        writers.push_back(std::make_unique<SafeFileWriter>(name));
+        for (const auto& line : lines)
+            writers.back()->writeLine(line);
+        writers.back()->finish();
+    }
+    for (auto& writer : writers)
+        writer->commit();
+}
+
+void RenameFile(const std::string& from, const std::string& to) {
+    if (InjectedFault(files_testing::Call::Rename) || ::rename(from.c_str(), to.c_str()) != 0)
+        throw IoError::FromErrno(errno, from);
+    SyncDirectoryOf(to);
 }
 
 } // namespace store

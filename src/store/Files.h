@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace store {
@@ -108,6 +109,15 @@ bool FileExists(const std::string& name);
 
 // Replaces a whole file with the given lines (each written with CR LF).
 void WriteAllLines(const std::string& name, const std::vector<std::string>& lines);
+
+// Replaces several files with their lines; every one is whole on disk before the first replaces
+// its target, so that a failure while writing changes none of them.
+void WriteAllLinesOfFiles(
+    const std::vector<std::pair<std::string, std::vector<std::string>>>& files);
+
+// Gives the file its new name (an existing file of that name is replaced), on disk when it
+// returns. A failure raises an IoError.
+void RenameFile(const std::string& from, const std::string& to);
 
 namespace files_testing {
 // Makes every write fail with "disk full" once this many more bytes have been written;

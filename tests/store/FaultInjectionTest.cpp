@@ -1,6 +1,4 @@
-// Every writer meets a failing disk at each system call it makes: the n-th write, sync, close or
-// rename fails, for every n the writer reaches. Each file then holds its old bytes or its new
-// bytes, never a mix, no temporary is left, and the caller gets the error of its kind.
+// Every writer of the data layer meets a failing disk at each system call it makes.
 //
 // A new writer joins by one row of Writers(): its name and what it does on the filled directory.
 #include <gtest/gtest.h>
@@ -13,39 +11,28 @@
 #include <string>
 #include <vector>
 
+#include "store/AppellationEdits.h"
+#include "store/DataSetSwitch.h"
+#include "store/Exchange.h"
 #include "store/Files.h"
 #include "store/IniFile.h"
+#include "store/OldVersions.h"
+#include "store/Rebuild.h"
 #include "store/Records.h"
 #include "store/RefBases.h"
+#include "store/ReferenceUpdate.h"
+#include "store/State.h"
 #include "store/Text.h"
 #include "store/Vocabulary.h"
+#include "support/FaultInjection.h"
 #include "support/TestDirs.h"
 
 using namespace store;
-using files_testing::Call;
 using testsupport::CrLf;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
-namespace fs = std::filesystem;
-
 namespace {
-
-using Files = std::map<std::string, std::string>;
-
-Files Snapshot() {
-    Files files;
-    for (const auto& e : fs::directory_iterator("."))
-        files[e.path().filename().string()] = ReadFileBytes(e.path().filename().string());
-    return files;
-}
-
-void Restore(const Files& files) {
-    for (const auto& e : fs::directory_iterator("."))
-        fs::remove_all(e.path());
-    for (const auto& [name, bytes] : files)
-        WriteFileBytes(name, bytes);
-}
 
 CellarWine Wine(const std::string& appellation, const std::string& vintage) {
     CellarWine w;
@@ -78,41 +65,112 @@ void FillDataDirectory() {
     files_testing::SetSyncOnCommit(false);
     std::string cellar;
     for (int i = 0; i < 400; ++i)
-        for (const auto& line : CellarWineLines(Wine("Pauillac", std::to_string(1600 + i))))
+        for (const auto& line :
+             CellarWineLines(Wine(i % 2 ? "Margaux" : "Pauillac", std::to_string(1600 + i))))
             cellar += line + "\r\n";
     WriteFileBytes("Cave.dat", cellar);
     for (const char* date : {"01/01/2000", "02/02/2001"})
         InsertConsumedWine(Entry("Pauillac", date));
     AddAppellation(kRouge, kBordeaux, kPauillac, PadText("10 ans", 50), PadText("17", 50));
+    AddAppellation(kRouge, kBordeaux, PadText("Listrac", 30), PadText("8 ans", 50), {});
+    AddVintageSection(kBordeaux, PadText("Listrac", 30));
     AddVintageSection(kBordeaux, kPauillac);
     SetVintageMark(kBordeaux, kPauillac, "1990", "18");
     AddDomaine(kBordeaux, kPauillac, kLatour, PadText("Pinault", 50));
     WriteFileBytes("Couleur.dat", CrLf({"Rouge", "Blanc", "Rose", "Jaune", "Paille"}));
     WriteFileBytes("Tonnelix.ini", "; mine\r\n[Options]\r\nSort=1\r\n");
-    files_testing::SetSyncOnCommit(true);
+    WriteFileBytes("in.txt", CrLf({"Rouge,Bordeaux,Pauillac,D1,O,1995,1,,,,,,,,",
+                                   "Rouge,Bordeaux,Pauillac,D2,O,95,1,,,,,,,,",
+                                   "Rouge,Bordeaux,Pauillac,D3,O,2001,3,,,,,,,,"}));
+    std::string reference = ReadFileBytes("Vins.dat");
+    reference += CrLf({AppellationHeader("Blanc", "Alsace", "Sylvaner"), "Temp = 10"});
+    WriteFileBytes("Nouveau.ref", reference);
+    LoadVocabulary(DataLanguage::French);
 }
 
-struct Writer {
-    const char* name;
-    std::function<void()> run;
-};
-
-const std::vector<Writer>& Writers() {
-    static const std::vector<Writer> writers{
+const std::vector<testsupport::FaultyWriter>& Writers() {
+    static const std::vector<testsupport::FaultyWriter> writers{
         {"InsertCellarWine", [] { InsertCellarWine(Wine("Margaux", "1990")); }},
         {"DeleteCellarWine", [] { DeleteCellarWine(Wine("Pauillac", "1650")); }},
+        {"ReplaceCellarWine",
+         [] {
+             const CellarWine old = ReadCellarFile("Cave.dat").records.at(50);
+             CellarWine wine = old;
+             wine.vintage = "2001";
+             ASSERT_TRUE(ReplaceCellarWine(50, old, wine).done);
+         }},
+        {"InsertCellarWines",
+         [] {
+             InsertCellarWines({Wine("Margaux", "1990"), Wine("Latour", "1700")});
+         }},
+        {"ResortCellar",
+         [] {
+             State().sort = 2;
+             ResortCellar();
+             State().sort = 1;
+         }},
         {"InsertConsumedWine", [] { InsertConsumedWine(Entry("Margaux", "03/03/2002")); }},
         {"DeleteConsumedWine", [] { DeleteConsumedWine(Entry("Pauillac", "01/01/2000")); }},
+        {"ReplaceConsumedWine",
+         [] {
+             const ConsumedWine old = ReadHistoryFile("Stat.dat").records.at(0);
+             ConsumedWine entry = old;
+             entry.drinkDate = "04/04/2004";
+             ASSERT_TRUE(ReplaceConsumedWine(0, old, entry).done);
+         }},
+        {"InsertConsumedWines",
+         [] {
+             InsertConsumedWines({Entry("Margaux", "03/03/2002"), Entry("Latour", "01/01/1999")});
+         }},
         {"AddAppellation",
          [] { AddAppellation(kRouge, kBordeaux, PadText("Margaux", 30), {}, {}); }},
         {"AddDish", [] { AddDish(kRouge, kBordeaux, kPauillac, "Fromage", PadText("Brie", 30)); }},
         {"AddVintageSection", [] { AddVintageSection(kBordeaux, PadText("Margaux", 30)); }},
         {"SetVintageMark", [] { SetVintageMark(kBordeaux, kPauillac, "1995", "16"); }},
+        {"SaveAppellation",
+         [] {
+             AppellationEdit edit;
+             edit.colour = kRouge;
+             edit.region = kBordeaux;
+             edit.appellation = kPauillac;
+             edit.temperature = PadText("18", 50);
+             edit.dishes = {{"Plat", PadText("Agneau", 30)}};
+             edit.vintages = {{"1990", "19"}, {"2000", "17"}};
+             SaveAppellation(edit);
+         }},
+        {"DeleteAppellation",
+         [] { ASSERT_TRUE(DeleteAppellation(kRouge, kBordeaux, kPauillac).removed); }},
         {"AddDomaine",
          [] { AddDomaine(kBordeaux, kPauillac, PadText("Lynch", 50), PadText("Cazes", 50)); }},
         {"RemoveDomaine", [] { RemoveDomaine(kBordeaux, kPauillac, kLatour); }},
-        // Writes the three lists that are missing, one file after the other.
-        {"LoadVocabulary", [] { LoadVocabulary(DataLanguage::French); }},
+        {"UpdateFromReference",
+         [] { ASSERT_EQ(UpdateFromReference("Nouveau.ref").outcome, ReferenceOutcome::Updated); },
+         {},
+         true},
+        {"ExportCellar", [] { ASSERT_TRUE(ExportCellar("export.txt")); }},
+        {"Import",
+         [] {
+             ImportPlan plan;
+             ASSERT_TRUE(PlanImport("in.txt", CurrentExchangeContext(), plan));
+             ASSERT_EQ(plan.rejected.size(), 1u);
+             CommitImport(plan);
+         },
+         {},
+         true},
+        // The new language is recorded in the settings file; a switch stopped after that is
+        // finished by the next start.
+        {"ConvertDataSet",
+         [] {
+             ConvertDataSet(true, [] {
+                 IniFile ini = IniFile::Load("Tonnelix.ini");
+                 ini.set("Options", "Language", "English");
+                 ini.save("Tonnelix.ini");
+             });
+         },
+         [] {
+             if (IniFile::Load("Tonnelix.ini").value("Options", "Language") == "English")
+                 FinishInterruptedSwitch(DataLanguage::English);
+         }},
         {"IniFile::save",
          [] {
              IniFile ini = IniFile::Load("Tonnelix.ini");
@@ -124,26 +182,18 @@ const std::vector<Writer>& Writers() {
          [] {
              WriteAllLines("Region.dat", {"Alsace", "Bordeaux"});
          }},
+        {"WriteAllLinesOfFiles",
+         [] {
+             WriteAllLinesOfFiles({{"Couleur.dat", {"Rouge"}},
+                                   {"Region.dat", {"Alsace"}},
+                                   {"Note.dat", {"Bon"}},
+                                   {"Volume.dat", {"Magnum"}}});
+         },
+         {},
+         true},
     };
     return writers;
 }
-
-struct Fault {
-    Call call;
-    const char* name;
-    int code;
-    IoError::Kind kind;
-};
-
-constexpr Fault kFaults[] = {
-    {Call::Write, "write", ENOSPC, IoError::Kind::DiskFull},
-    {Call::Write, "write", EIO, IoError::Kind::Other},
-    {Call::Sync, "fsync", EIO, IoError::Kind::Other},
-    {Call::Sync, "fsync", EDQUOT, IoError::Kind::DiskFull},
-    {Call::Close, "close", EIO, IoError::Kind::Other},
-    {Call::Rename, "rename", EACCES, IoError::Kind::AccessDenied},
-    {Call::Rename, "rename", EROFS, IoError::Kind::AccessDenied},
-};
 
 class FaultInjectionTest : public testsupport::DataDirTest {
 protected:
@@ -154,54 +204,41 @@ protected:
 };
 
 TEST_F(FaultInjectionTest, EveryWriterKeepsOldOrNewBytesAtEveryFailingCall) {
-    FillDataDirectory();
-    const Files before = Snapshot();
-    long injected = 0;
-    for (const Writer& writer : Writers()) {
-        // The run without a fault gives the new bytes and the number of calls of each kind.
-        Restore(before);
-        files_testing::Reset();
-        writer.run();
-        const Files after = Snapshot();
-        ASSERT_NE(after, before) << writer.name << " changed nothing";
-        std::map<Call, long> reached;
-        for (const Fault& fault : kFaults)
-            reached[fault.call] = files_testing::CallCount(fault.call);
-        EXPECT_GT(reached[Call::Write], 0) << writer.name;
+    EXPECT_GT(testsupport::InjectFaults(Writers(), FillDataDirectory), 0);
+}
 
-        for (const Fault& fault : kFaults) {
-            for (long n = 1; n <= reached[fault.call]; ++n) {
-                SCOPED_TRACE(std::string(writer.name) + ": " + fault.name + " " +
-                             std::to_string(n) + " fails with errno " + std::to_string(fault.code));
-                Restore(before);
-                files_testing::Reset();
-                files_testing::FailNthCall(fault.call, n, fault.code);
-                ++injected;
-                try {
-                    writer.run();
-                    ADD_FAILURE() << "the failure did not reach the caller";
-                } catch (const IoError& error) {
-                    EXPECT_EQ(error.kind(), fault.kind);
-                    EXPECT_EQ(error.code(), fault.code);
-                }
-                files_testing::Reset();
-                const Files now = Snapshot();
-                for (const auto& [name, bytes] : now) {
-                    const auto old = before.find(name);
-                    const auto fresh = after.find(name);
-                    const bool isOld = old != before.end() && old->second == bytes;
-                    const bool isNew = fresh != after.end() && fresh->second == bytes;
-                    EXPECT_TRUE(isOld || isNew)
-                        << name << " holds neither its old nor its new bytes";
-                }
-                for (const auto& [name, bytes] : before)
-                    EXPECT_TRUE(after.count(name) == 0 || now.count(name) == 1) << name << " lost";
-            }
-        }
-    }
-    std::cout << "[ faults   ] " << injected << " faults injected into " << Writers().size()
-              << " writers\n";
-    EXPECT_GT(injected, 0);
+TEST_F(FaultInjectionTest, ListsMissingAtStartAreWrittenWhole) {
+    const auto withoutLists = [] {
+        FillDataDirectory();
+        for (const char* name : {"Region.dat", "Note.dat", "Volume.dat"})
+            DeleteFileIfPresent(name);
+    };
+    // Writes the three lists that are missing, one file after the other.
+    EXPECT_GT(testsupport::InjectFaults(
+                  {{"LoadVocabulary", [] { LoadVocabulary(DataLanguage::French); }}}, withoutLists),
+              0);
+}
+
+// Files of version 1; the conversion is done again at the next start until the appellation base
+// has its current headers.
+void FillVersion1Directory() {
+    WriteAllLines("Cave.dat", {PadText("Rouge", 5) + PadText("Spain", 20) + " 6" + "   12.50" +
+                                   "01/02/1998" + "2005" + "1990" + PadText("Bon", 9),
+                               PadText("Rioja", 30) + PadText("Bodega", 30) + "A1    ",
+                               PadText("belle robe", 30)});
+    WriteAllLines(
+        "Vins.dat",
+        {"[" + PadText("Spain", 20) + "][Blanc][" + PadText("Rueda", 30) + "]", "Temp = 8"});
+    WriteAllLines("Couleur.dat", {"Blanc", "Rouge"});
+}
+
+TEST_F(FaultInjectionTest, AnInterruptedConversionOfVersion1FilesEndsWholeAtTheNextStart) {
+    const auto dueAgain = [] {
+        if (ReadFileBytes("Vins.dat")[33] != ']') ConvertVersion1Files();
+    };
+    EXPECT_GT(testsupport::InjectFaults({{"ConvertVersion1Files", ConvertVersion1Files, dueAgain}},
+                                        FillVersion1Directory),
+              0);
 }
 
 } // namespace
