@@ -306,15 +306,15 @@ void TAutre_base::BitBtn1Click() {
         {lists.bottleFormats, files.bottleFormats, store::DefaultBottleFormats(language)},
     };
     // All four or none: a full disk changes no list.
-    std::vector<std::pair<std::string, std::vector<std::string>>> files;
+    std::vector<std::pair<std::string, std::vector<std::string>>> contents;
     for (const auto& l : all) {
         const std::vector<std::string>& entries =
             l.list.entries.empty() ? l.defaults : l.list.entries;
-        files.emplace_back(l.file, std::vector<std::string>{});
+        contents.emplace_back(l.file, std::vector<std::string>{});
         for (const auto& entry : entries)
-            files.back().second.push_back(store::PadText(entry, l.list.width));
+            contents.back().second.push_back(store::PadText(entry, l.list.width));
     }
-    store::WriteAllLinesOfFiles(files);
+    store::WriteAllLinesOfFiles(contents);
     for (const auto& l : all)
         if (l.list.entries.empty()) l.list.entries = l.defaults;
     accept();

@@ -17,6 +17,7 @@
 #include "store/Files.h"
 #include "store/State.h"
 #include "store/Text.h"
+#include "support/FaultInjection.h"
 #include "support/TestDirs.h"
 
 using shell::CurrentSettings;
@@ -405,6 +406,25 @@ TEST_F(SettingsTest, AFailedWriteRaisesItsKindAndKeepsTheFile) {
         EXPECT_EQ(ReadFileBytes(IniPath()), before);
         EXPECT_EQ(std::distance(fs::directory_iterator(configDir), fs::directory_iterator()), 1);
     }
+}
+
+// A key written, and a half-filled file repaired at start-up, meet a failing disk at every call.
+TEST_F(SettingsTest, WritesKeepOldOrNewBytesAtEveryFailingCall) {
+    const std::vector<testsupport::FaultyWriter> writers{
+        {"WriteSetting", [] { WriteSetting("Options", "Language", "English"); }},
+        {"ReadSettings",
+         [] {
+             shell::ResetSettings();
+             ReadSettings();
+         }},
+    };
+    const auto fill = [] {
+        std::vector<Key> keys = CurrentKeys(Cwd());
+        keys[4].value = "<none>"; // Welcome, repaired at start-up
+        fs::create_directories(fs::path(IniPath()).parent_path());
+        WriteFileBytes(IniPath(), "; mine\r\n" + IniText(keys));
+    };
+    EXPECT_GT(testsupport::InjectFaults(writers, fill, {".", configDir}), 0);
 }
 
 // Directory names with blanks, commas and accents come back exactly, so an unchanged data
