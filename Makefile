@@ -4,7 +4,8 @@
 # make bench - build and run the benchmarks
 # make deb   - build the Debian package
 # make fuzz  - fuzz every file format for FUZZ_SECONDS each (needs clang)
-# make test-asan - every test built with AddressSanitizer and UndefinedBehaviorSanitizer
+# make test-asan - every test built with AddressSanitizer, UndefinedBehaviorSanitizer and the leak
+#                  check (the window tests offscreen)
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -62,7 +63,8 @@ test-asan: deps
 	@[ -f $(ASAN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(ASAN_BUILD) \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONNELIX_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
 bench: build
