@@ -271,7 +271,9 @@ MergedBase MergeVintageChart(std::vector<std::string> reference,
             region = PadText(Columns(line, 2, 20), 20);
             appellation = PadText(Columns(line, 24, 30), 30);
             AddVintageSectionTo(chart, region, appellation);
-        } else {
+        } else if (IsVintageLine(line)) {
+            // A blank or stray line holds no vintage: taken as one it would add a vintage
+            // without a year to the new chart.
             SetVintageMarkTo(chart, region, appellation, Copy(Columns(line, 7, 4)),
                              Copy(Columns(line, 12, 10)));
         }
