@@ -178,6 +178,25 @@ void CheckVintageChart(const std::vector<std::string>& reference) {
     }
 }
 
+// Whether the user's temperature and keeping period land in each section of the reference
+// that the user has too: the merge only replaces the lines a section holds, it adds none.
+bool UserValuesLand(const std::vector<std::string>& reference) {
+    std::set<Key> userKeys;
+    for (const Section& s : SectionsOf(kUserBase))
+        userKeys.insert(AppellationKeyOf(s.header));
+    for (const Section& s : SectionsOf(reference)) {
+        if (userKeys.count(AppellationKeyOf(s.header)) == 0) continue;
+        int temperatures = 0, keepings = 0;
+        for (const std::string& line : s.body) {
+            if (IsTemperature(line)) ++temperatures;
+            if (IsKeeping(line) && temperatures == 0) return false;
+            if (IsKeeping(line)) ++keepings;
+        }
+        if (temperatures != 1 || keepings != 1) return false;
+    }
+    return true;
+}
+
 void WriteBytes(const std::string& file, const std::string& bytes) {
     std::ofstream out(file, std::ios::binary);
     out << bytes;
@@ -223,15 +242,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckAppellationBase(reference);
 
     // Taking the same reference again changes nothing. The merge replays the previous base line
-    // by line, so this holds for a reference the merge leaves as it is when merged into itself:
-    // conflicting duplicate sections, or a keeping line before its temperature, are replayed too.
+    // by line, so this holds for a reference the merge leaves as it is when merged into itself
+    // (conflicting duplicate sections, or a keeping line before its temperature, are replayed
+    // too) and in which the user's values found their lines.
     const std::string merged = fuzzsupport::Bytes(target);
     const ReferenceUpdateResult again = UpdateFromReference(kChosenAgain);
     fuzzsupport::CheckNoTemporary();
     FUZZ_CHECK(again.outcome == ReferenceOutcome::Updated && again.kind == result.kind);
     FUZZ_CHECK(fuzzsupport::Bytes(kept) == merged);
-    const bool settled = chart ? !MergeVintageChart(reference, reference).changed
-                               : !MergeAppellationBase(reference, reference).changed;
+    const bool settled =
+        chart ? !MergeVintageChart(reference, reference).changed
+              : !MergeAppellationBase(reference, reference).changed && UserValuesLand(reference);
     if (settled) FUZZ_CHECK(fuzzsupport::Bytes(target) == merged);
     return 0;
 }
