@@ -1,5 +1,6 @@
 #include "store/ReferenceUpdate.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -146,6 +147,27 @@ void AddAppellationTo(SectionedBase& base, const std::string& c, const std::stri
             base.markChanged();
             found = true;
             continue;
+        }
+        if (!found) {
+            // The first section lacking a key line gets it, as the base operation adds it.
+            bool temperatureMet = false, keepingMet = false;
+            for (const auto& line : body) {
+                temperatureMet = temperatureMet || IsTemperatureLine(line);
+                keepingMet = keepingMet || IsKeepingLine(line);
+            }
+            if (!keepingMet && !keepingValue.empty()) {
+                auto at = body.begin();
+                if (temperatureMet)
+                    at = std::find_if(body.begin(), body.end(),
+                                      [](const std::string& l) { return IsTemperatureLine(l); }) +
+                         1;
+                body.insert(at, keepingLine);
+                base.markChanged();
+            }
+            if (!temperatureMet && !RightTrim(temperature).empty()) {
+                body.insert(body.begin(), temperatureLine);
+                base.markChanged();
+            }
         }
         found = true;
         for (auto& line : body) {

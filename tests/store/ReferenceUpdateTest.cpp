@@ -269,6 +269,26 @@ TEST_F(ReferenceUpdateTest, TheUsersMarksWinInTwoColumnsAndReferenceVintagesStay
     EXPECT_FALSE(Exists("Vins.maj"));
 }
 
+// A reference section without a keeping or temperature line still takes the user's values, so
+// that they are not lost, and taking the same reference again changes nothing.
+TEST_F(ReferenceUpdateTest, TheUsersValuesReachASectionWithoutItsKeyLines) {
+    const std::string previous =
+        CrLf({kGraves, "   Temp =17 C", "   Garde=10 ans", "   Plats=", kChinon, "   Temp =15",
+              "   Garde=5 ans", "   Plats="});
+    WriteFileBytes(State().files.appellations, previous);
+    const std::string reference = CrLf(
+        {kGraves, "   Temp =16", "   Plats=", DishLine("Plats", "Gigot"), kChinon, "   Plats="});
+    WriteFileBytes("a.ref", reference);
+    WriteFileBytes("b.ref", reference);
+    UpdateFromReference("a.ref");
+    const std::string once =
+        CrLf({kGraves, "   Temp =17 C", "   Garde=10 ans", "   Plats=", DishLine("Plats", "Gigot"),
+              kChinon, "   Temp =15", "   Garde=5 ans", "   Plats="});
+    EXPECT_EQ(base(), once);
+    UpdateFromReference("b.ref");
+    EXPECT_EQ(base(), once);
+}
+
 // A blank or stray line of the previous chart is no vintage: it must not add one without a year,
 // and taking the same reference twice then gives the same chart.
 TEST_F(ReferenceUpdateTest, LinesThatAreNoVintageAddNoVintage) {
