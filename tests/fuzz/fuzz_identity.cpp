@@ -28,12 +28,9 @@ constexpr const char* kSet = "set";
 constexpr const char* kStamp = "10/12/2026 04:45";
 
 // A stamp as a key of a profile file gives it: text of one line (a carriage return alone ends
-// none) without blanks around, or none.
+// none; blanks around stay when quoted), or none.
 bool WellFormed(const std::string& stamp) {
-    if (stamp == backup::kNoStamp) return true;
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    return !stamp.empty() && stamp.find('\n') == std::string::npos && !blank(stamp.front()) &&
-           !blank(stamp.back());
+    return stamp == backup::kNoStamp || (!stamp.empty() && stamp.find('\n') == std::string::npos);
 }
 
 void WriteBytes(const std::string& file, const std::string& bytes) {
