@@ -388,34 +388,64 @@ void AddAppellation(const std::string& colour, const std::string& region,
     const std::vector<std::string> section = NewAppellationSection(c, r, a, keeping, temperature);
     bool inSection = false;
     bool found = false;
-    // A matching header with no line under it gets the lines of a new section in place, rather
-    // than a second section of the same name that look-ups would never reach.
-    const auto fillEmptySection = [&] {
-        if (!inSection || found) return;
-        for (std::size_t i = 1; i < section.size(); ++i) base.put(section[i]);
-        found = true;
-    };
-    std::string line;
-    while (base.next(line)) {
-        if (IsHeader(line)) {
-            fillEmptySection();
-            inSection = AppellationHeaderMatches(line, c, r, a);
-            base.keep(line);
-            continue;
-        }
-        if (!inSection) {
-            base.keep(line);
-            continue;
-        }
-        found = true;
+    // The lines of the first matching section, held until its end shows which key lines it has.
+    std::vector<std::string> first;
+    const auto update = [&](const std::string& line) {
         if (IsTemperatureLine(line))
             base.replace(line, temperatureLine);
         else if (IsKeepingLine(line))
             base.replace(line, "   " + Copy(Columns(line, 4, 6)) + keepingValue);
         else
             base.keep(line);
+    };
+    const auto endSection = [&] {
+        if (!inSection || found) return;
+        found = true;
+        // A matching header with no line under it gets the lines of a new section in place,
+        // rather than a second section of the same name that look-ups would never reach.
+        if (first.empty()) {
+            for (std::size_t i = 1; i < section.size(); ++i)
+                base.put(section[i]);
+            return;
+        }
+        // A value for a section that lacks its key line gets the line rather than being lost:
+        // the temperature under the header, the keeping period after the temperature, the
+        // order in which the update from a reference file reads them back.
+        bool temperatureMet = false, keepingMet = false;
+        for (const std::string& line : first) {
+            temperatureMet = temperatureMet || IsTemperatureLine(line);
+            keepingMet = keepingMet || IsKeepingLine(line);
+        }
+        const bool addTemperature = !temperatureMet && !RightTrim(temperature).empty();
+        const bool addKeeping = !keepingMet && !keepingValue.empty();
+        if (addTemperature) base.put(temperatureLine);
+        if (addKeeping && !temperatureMet) base.put(section[2]);
+        bool keepingPut = !addKeeping || !temperatureMet;
+        for (const std::string& line : first) {
+            update(line);
+            if (!keepingPut && IsTemperatureLine(line)) {
+                base.put(section[2]);
+                keepingPut = true;
+            }
+        }
+        first.clear();
+    };
+    std::string line;
+    while (base.next(line)) {
+        if (IsHeader(line)) {
+            endSection();
+            inSection = AppellationHeaderMatches(line, c, r, a);
+            base.keep(line);
+            continue;
+        }
+        if (!inSection)
+            base.keep(line);
+        else if (!found)
+            first.push_back(line);
+        else
+            update(line);
     }
-    fillEmptySection();
+    endSection();
     if (!found)
         for (const auto& l : section) base.put(l);
     base.finish();

@@ -1,5 +1,6 @@
 #include "store/ReferenceUpdate.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -147,6 +148,27 @@ void AddAppellationTo(SectionedBase& base, const std::string& c, const std::stri
             found = true;
             continue;
         }
+        if (!found) {
+            // The first section lacking a key line gets it, as the base operation adds it.
+            bool temperatureMet = false, keepingMet = false;
+            for (const auto& line : body) {
+                temperatureMet = temperatureMet || IsTemperatureLine(line);
+                keepingMet = keepingMet || IsKeepingLine(line);
+            }
+            if (!keepingMet && !keepingValue.empty()) {
+                auto at = body.begin();
+                if (temperatureMet)
+                    at = std::find_if(body.begin(), body.end(),
+                                      [](const std::string& l) { return IsTemperatureLine(l); }) +
+                         1;
+                body.insert(at, keepingLine);
+                base.markChanged();
+            }
+            if (!temperatureMet && !RightTrim(temperature).empty()) {
+                body.insert(body.begin(), temperatureLine);
+                base.markChanged();
+            }
+        }
         found = true;
         for (auto& line : body) {
             if (IsTemperatureLine(line))
@@ -271,7 +293,9 @@ MergedBase MergeVintageChart(std::vector<std::string> reference,
             region = PadText(Columns(line, 2, 20), 20);
             appellation = PadText(Columns(line, 24, 30), 30);
             AddVintageSectionTo(chart, region, appellation);
-        } else {
+        } else if (IsVintageLine(line)) {
+            // A blank or stray line holds no vintage: taken as one it would add a vintage
+            // without a year to the new chart.
             SetVintageMarkTo(chart, region, appellation, Copy(Columns(line, 7, 4)),
                              Copy(Columns(line, 12, 10)));
         }

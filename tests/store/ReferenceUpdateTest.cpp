@@ -69,8 +69,9 @@ void UpdateStepByStep(const std::string& chosen) {
                 temperature.clear();
             }
         } else if (chart) {
-            SetVintageMark(region, appellation, Str(Columns(line, 7, 4)),
-                           Str(Columns(line, 12, 10)));
+            if (line.size() >= 11 && line[10] == ',')
+                SetVintageMark(region, appellation, Str(Columns(line, 7, 4)),
+                               Str(Columns(line, 12, 10)));
         } else if (key == "Temp =") {
             temperature = RightTrim(Columns(line, 10, 50));
         } else if (key == "Garde=" || key == "Keep =") {
@@ -266,6 +267,42 @@ TEST_F(ReferenceUpdateTest, TheUsersMarksWinInTwoColumnsAndReferenceVintagesStay
                              "      2000,12"}));
     EXPECT_EQ(ReadFileBytes("Annee.maj"), previous);
     EXPECT_FALSE(Exists("Vins.maj"));
+}
+
+// A reference section without a keeping or temperature line still takes the user's values, so
+// that they are not lost, and taking the same reference again changes nothing.
+TEST_F(ReferenceUpdateTest, TheUsersValuesReachASectionWithoutItsKeyLines) {
+    const std::string previous =
+        CrLf({kGraves, "   Temp =17 C", "   Garde=10 ans", "   Plats=", kChinon, "   Temp =15",
+              "   Garde=5 ans", "   Plats="});
+    WriteFileBytes(State().files.appellations, previous);
+    const std::string reference = CrLf(
+        {kGraves, "   Temp =16", "   Plats=", DishLine("Plats", "Gigot"), kChinon, "   Plats="});
+    WriteFileBytes("a.ref", reference);
+    WriteFileBytes("b.ref", reference);
+    UpdateFromReference("a.ref");
+    const std::string once =
+        CrLf({kGraves, "   Temp =17 C", "   Garde=10 ans", "   Plats=", DishLine("Plats", "Gigot"),
+              kChinon, "   Temp =15", "   Garde=5 ans", "   Plats="});
+    EXPECT_EQ(base(), once);
+    UpdateFromReference("b.ref");
+    EXPECT_EQ(base(), once);
+}
+
+// A blank or stray line of the previous chart is no vintage: it must not add one without a year,
+// and taking the same reference twice then gives the same chart.
+TEST_F(ReferenceUpdateTest, LinesThatAreNoVintageAddNoVintage) {
+    const std::string graves = YearHeader("Bordeaux", "Graves");
+    const std::string reference = CrLf({graves, "      1990,15", "  15", "", "      1991,12"});
+    WriteFileBytes(State().files.vintages, CrLf({graves, "      1990,18", "", "  x"}));
+    WriteFileBytes("a.ref", reference);
+    WriteFileBytes("b.ref", reference);
+    UpdateFromReference("a.ref");
+    const std::string once = CrLf({graves, "      1990,18", "  15", "", "      1991,12"});
+    EXPECT_EQ(chart(), once);
+    UpdateFromReference("b.ref");
+    EXPECT_EQ(chart(), once);
+    EXPECT_EQ(VintageMarks(PadText("Bordeaux", 20), PadText("Graves", 30)).size(), 2u);
 }
 
 TEST_F(ReferenceUpdateTest, ALaterUpdateReplacesTheKeptPreviousBase) {
