@@ -185,8 +185,12 @@ bool TemperatureFirst(const std::vector<std::string>& reference) {
     std::set<Key> userKeys;
     for (const Section& s : SectionsOf(kUserBase))
         userKeys.insert(AppellationKeyOf(s.header));
+    std::set<Key> met;
     for (const Section& s : SectionsOf(reference)) {
         if (userKeys.count(AppellationKeyOf(s.header)) == 0) continue;
+        // A second section of the user's appellation is replayed over the first with its own
+        // temperature and keeping period, blank ones included.
+        if (!met.insert(AppellationKeyOf(s.header)).second) return false;
         bool keeping = false;
         for (const std::string& line : s.body) {
             if (IsTemperature(line) && keeping) return false;
