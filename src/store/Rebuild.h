@@ -11,6 +11,7 @@
 // or, to add records to the current file: InsertCellarWines(records).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,8 @@ void InsertCellarWines(const std::vector<CellarWine>& wines);
 void InsertConsumedWines(const std::vector<ConsumedWine>& entries);
 
 // Re-orders the current cellar file under the current Sort, as re-inserting every record into
-// an empty file would. A missing file stays missing.
-void ResortCellar();
+// an empty file would, and calls `record` to record the Sort: both are one transaction, so the
+// file's order and the recorded Sort never differ. A missing file stays missing.
+void ResortCellar(const std::function<void()>& record = {});
 
 } // namespace store
