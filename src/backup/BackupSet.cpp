@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
+#include <sys/stat.h>
 
 #include "store/Files.h"
 #include "store/IniFile.h"
@@ -100,10 +101,15 @@ void WriteSet(const std::string& folder, const std::string& stamp, const std::st
     for (std::size_t i = 0; i < names.size(); ++i) {
         Report(progress, static_cast<int>(i) + 1);
         const std::string target = PathIn(folder, names[i]);
-        // The copy never takes the permissions of the file it replaces: one the user could not
-        // read would fail the check below for ever.
-        store::DeleteFileIfPresent(target);
-        if (!store::ReadWholeFile(names[i], bytes)) continue;
+        if (!store::ReadWholeFile(names[i], bytes)) {
+            store::DeleteFileIfPresent(target);
+            continue;
+        }
+        // A copy takes the permissions of the file it replaces: one that nobody may read would
+        // make every later set fail its check, so it gets the usual ones.
+        struct stat st {};
+        if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IRUSR) == 0)
+            ::chmod(target.c_str(), 0644);
         store::SafeFileWriter out(target);
         out.write(bytes);
         out.commit();
