@@ -2383,6 +2383,10 @@
 <context>
     <name>TRestoreForm</name>
     <message>
+        <source>Le fichier %1 de la sauvegarde est incomplet : rien n&apos;a été restauré</source>
+        <translation>The backup file %1 is incomplete: nothing was restored</translation>
+    </message>
+    <message>
         <source>Lecteur :</source>
         <translation>Drive:</translation>
     </message>

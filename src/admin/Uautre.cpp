@@ -22,6 +22,7 @@
 #include "store/Files.h"
 #include "store/State.h"
 #include "store/Text.h"
+#include "store/Transaction.h"
 #include "ui/Cp1252.h"
 #include "ui/Dialogs.h"
 #include "ui/Help.h"
@@ -305,7 +306,7 @@ void TAutre_base::BitBtn1Click() {
         {lists.marks, files.marks, store::DefaultMarks(language)},
         {lists.bottleFormats, files.bottleFormats, store::DefaultBottleFormats(language)},
     };
-    // All four or none: a full disk changes no list.
+    // All four or none, whatever fails and whenever the program stops.
     std::vector<std::pair<std::string, std::vector<std::string>>> contents;
     for (const auto& l : all) {
         const std::vector<std::string>& entries =
@@ -314,10 +315,18 @@ void TAutre_base::BitBtn1Click() {
         for (const auto& entry : entries)
             contents.back().second.push_back(store::PadText(entry, l.list.width));
     }
-    store::WriteAllLinesOfFiles(contents);
-    for (const auto& l : all)
-        if (l.list.entries.empty()) l.list.entries = l.defaults;
-    accept();
+    const auto done = [&] {
+        for (const auto& l : all)
+            if (l.list.entries.empty()) l.list.entries = l.defaults;
+        accept();
+    };
+    try {
+        store::WriteAllLinesOfFiles(contents);
+    } catch (const store::CommittedWithError&) {
+        done(); // the lists are written: the window closes on them, then the error is shown
+        throw;
+    }
+    done();
 }
 
 void TAutre_base::reject() {

@@ -1,14 +1,17 @@
 #include "backup/BackupSet.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
+#include <sys/stat.h>
 
 #include "store/Files.h"
 #include "store/IniFile.h"
 #include "store/State.h"
+#include "store/Transaction.h"
 
 namespace backup {
 
@@ -31,6 +34,23 @@ void RefuseDataDirectory(const std::string& folder) {
 
 void Report(const Progress& progress, int step) {
     if (progress) progress(step);
+}
+
+// Whether a file of a set read whole: a record file ends on a record boundary, a base begins
+// with a section header (the vintage chart and the domaine base may be empty).
+bool ReadsWhole(const store::DataFileNames& files, const std::string& name,
+                const std::string& bytes) {
+    const auto records = [&](std::size_t linesPerRecord) {
+        if (bytes.empty()) return true;
+        const auto lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+        return bytes.back() == '\n' && lines % linesPerRecord == 0;
+    };
+    if (name == files.cellar) return records(3);
+    if (name == files.consumption) return records(2);
+    if (name == files.appellations) return !bytes.empty() && bytes.front() == '[';
+    if (name == files.vintages || name == files.domaines)
+        return bytes.empty() || bytes.front() == '[';
+    return true;
 }
 
 } // namespace
@@ -65,10 +85,17 @@ bool IsDataDirectory(const std::string& folder) {
     return std::filesystem::equivalent(folder, ".", error);
 }
 
+DamagedSet::DamagedSet(std::string file)
+    : std::runtime_error("damaged backup file: " + file), file_(std::move(file)) {}
+
 void WriteSet(const std::string& folder, const std::string& stamp, const std::string& settingsPath,
               const Progress& progress) {
     RefuseDataDirectory(folder);
     const std::vector<std::string> names = SetFileNames(store::State().files);
+    // No stamp while the set is being written: a set that stops half-way is no set.
+    const std::string identityPath = PathIn(folder, kIdentityFile);
+    store::IniFile identity = store::IniFile::Load(identityPath);
+    store::DeleteFileIfPresent(identityPath);
     std::string bytes;
     std::string copied;
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -78,16 +105,23 @@ void WriteSet(const std::string& folder, const std::string& stamp, const std::st
             store::DeleteFileIfPresent(target);
             continue;
         }
+        // A copy takes the permissions of the file it replaces: one that nobody may read would
+        // make every later set fail its check, so it gets the usual ones.
+        struct stat st {};
+        if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IRUSR) == 0)
+            ::chmod(target.c_str(), 0644);
         store::SafeFileWriter out(target);
         out.write(bytes);
         out.commit();
+    }
+    // Every copy read back before the set gets its stamp.
+    for (const std::string& name : names) {
+        if (!store::ReadWholeFile(name, bytes)) continue;
+        const std::string target = PathIn(folder, name);
         if (!store::ReadWholeFile(target, copied) || copied != bytes)
             throw store::IoError::FromErrno(EIO, target);
     }
 
-    // The stamp comes last, so that a set that stopped half-way never looks complete.
-    const std::string identityPath = PathIn(folder, kIdentityFile);
-    store::IniFile identity = store::IniFile::Load(identityPath);
     identity.set(kSaveSection, "Idsave", stamp);
     identity.set(kSaveSection, "Version", kSetVersion);
     identity.save(identityPath);
@@ -104,19 +138,31 @@ void WriteSet(const std::string& folder, const std::string& stamp, const std::st
 
 void RestoreSet(const std::string& folder, const Progress& progress) {
     RefuseDataDirectory(folder);
-    const std::vector<std::string> names = SetFileNames(store::State().files);
-    std::vector<std::unique_ptr<store::SafeFileWriter>> restored;
-    std::string bytes;
+    if (SetStamp(folder) == kNoStamp) throw DamagedSet(kIdentityFile);
+    const store::DataFileNames& files = store::State().files;
+    const std::vector<std::string> names = SetFileNames(files);
+    // Every file is read and checked before the first is written.
+    std::vector<std::pair<std::string, std::string>> restored;
     for (std::size_t i = 0; i < names.size(); ++i) {
         Report(progress, static_cast<int>(i) + 1);
-        if (!store::ReadWholeFile(PathIn(folder, names[i]), bytes)) continue;
-        auto out = std::make_unique<store::SafeFileWriter>(names[i]);
-        out->write(bytes);
-        out->finish();
-        restored.push_back(std::move(out));
+        const std::string& name = names[i];
+        std::string bytes;
+        if (!store::ReadWholeFile(PathIn(folder, name), bytes)) continue;
+        if (!ReadsWhole(files, name, bytes)) throw DamagedSet(name);
+        restored.emplace_back(name, std::move(bytes));
     }
-    for (auto& out : restored)
-        out->commit();
+    try {
+        store::Transaction transaction;
+        for (const auto& [name, bytes] : restored) {
+            store::SafeFileWriter out(name);
+            out.write(bytes);
+            out.commit();
+        }
+        transaction.commit();
+    } catch (const store::CommittedWithError&) {
+        store::LoadVocabulary(store::State().language); // the program follows the restored set
+        throw;
+    }
     store::LoadVocabulary(store::State().language);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,17 +35,30 @@ bool IsDataDirectory(const std::string& folder);
 // Called with the step, 1 to 10, before each data file is handled.
 using Progress = std::function<void(int step)>;
 
+// A set the restore refuses: a file of it that does not read whole, or no stamp
+// (kIdentityFile) at all. Nothing was written.
+class DamagedSet : public std::runtime_error {
+public:
+    explicit DamagedSet(std::string file);
+    const std::string& file() const { return file_; }
+
+private:
+    std::string file_;
+};
+
 // Copies each data file of the current language to the folder byte for byte, each copy synced
-// and put in place whole; a data file that does not exist leaves no copy. Every copy is read
-// back and compared before the identity file gets the stamp, and "Lastsave" of the settings
-// file after it. An IoError stops the copy: the stamps are not written.
+// and put in place whole; a data file that does not exist leaves no copy. The folder's stamp is
+// removed before the first copy, and written again only once every copy was read back and
+// compared; "Lastsave" of the settings file follows. An IoError stops the copy and leaves the
+// folder without a stamp: a set that is not whole is no set.
 void WriteSet(const std::string& folder, const std::string& stamp, const std::string& settingsPath,
               const Progress& progress = {});
 
-// Replaces each data file of the current language that the folder's set holds; the others stay
-// as they are. Every file is made whole beside its target before the first one replaces its
-// target, so an IoError leaves every data file as it was. The vocabulary lists are then loaded
-// again from the restored files.
+// Replaces each data file of the current language that the folder's set holds, as one
+// transaction; the others stay as they are. Every file of the set is read and checked first: a
+// set without a stamp, or with a file that does not read whole (a record file cut inside a
+// record, a base that does not begin with a section header), raises DamagedSet and nothing is
+// written. The vocabulary lists are then loaded again from the restored files.
 void RestoreSet(const std::string& folder, const Progress& progress = {});
 
 } // namespace backup

@@ -32,9 +32,18 @@ void TRestoreForm::run(const std::string& folder) {
         reject();
         return;
     }
-    {
+    try {
         const ui::BusyCursor busy;
         backup::RestoreSet(folder, [this](int step) { setProgress(step); });
+    } catch (const backup::DamagedSet& damaged) {
+        ui::ShowMessageNumber(
+            translated(QT_TRANSLATE_NOOP(
+                "TRestoreForm",
+                "Le fichier %1 de la sauvegarde est incomplet : rien n'a été restauré"))
+                .arg(QString::fromStdString(damaged.file())),
+            0);
+        reject();
+        return;
     }
     accept();
 }

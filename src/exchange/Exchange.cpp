@@ -5,8 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <exception>
+
 #include "store/Exchange.h"
 #include "store/State.h"
+#include "store/Transaction.h"
 #include "ui/BusyCursor.h"
 #include "ui/Cp1252.h"
 #include "ui/Dialogs.h"
@@ -130,9 +133,14 @@ void Import1Click() {
     }
     ShowRejectedLines(plan.rejected);
     store::ImportResult result;
+    std::exception_ptr lateError; // the import happened: its summary first, then the error
     {
         ui::BusyCursor busy;
-        result = store::CommitImport(plan);
+        try {
+            result = store::CommitImport(plan);
+        } catch (const store::CommittedWithError&) {
+            lateError = std::current_exception();
+        }
     }
     std::string errorFile;
     if (!ui::ToCp1252(QDir(current.directory()).filePath(QLatin1String(store::kImportErrorFile)),
@@ -140,6 +148,7 @@ void Import1Click() {
         errorFile = store::kImportErrorFile;
     ui::ShowMessageNumber(
         ui::ToQString(store::ImportSummary(store::State().language, plan, result, errorFile)), 0);
+    if (lateError) std::rethrow_exception(lateError);
 }
 
 } // namespace exchange

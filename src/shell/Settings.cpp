@@ -100,10 +100,17 @@ bool AppellationBaseIsOld() {
 // Converts the data files of an older version; true once the conversion has completed. A
 // failure raises, and the version the settings record stays old, so the next start tries again.
 bool ConvertDataFiles(Upgrade upgrade) {
+    // The version is recorded in the same transaction as the converted files.
+    const auto record = [] {
+        SettingsFile file;
+        file.write(kSoftware, "Version", kCurrentVersion);
+        file.write(kSoftware, "Release", kCurrentRelease);
+        file.save();
+    };
     if (upgrade == Upgrade::FromVersion1)
-        store::ConvertVersion1Files();
+        store::ConvertVersion1Files(record);
     else
-        store::ConvertVersion2Files();
+        store::ConvertVersion2Files(record);
     return true;
 }
 
@@ -267,8 +274,6 @@ void ReadSettings() {
     store::State().language = settings.language;
     store::State().sort = settings.sort;
 
-    // A language switch stopped once recorded is finished before its files are read.
-    store::FinishInterruptedSwitch(settings.language);
     // The data file names and the four lists of the language.
     store::LoadVocabulary(settings.language);
 

@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include <QFile>
 #include <QScreen>
 
 #include "shell/LanguageModule.h"
@@ -7,6 +8,7 @@
 #include "shell/Umenu.h"
 #include "store/Files.h"
 #include "store/Messages.h"
+#include "store/Transaction.h"
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
 #include "ui/Help.h"
@@ -20,6 +22,9 @@ bool StartUp() {
     ui::SetHelpLanguage(store::DataLanguage::French);
     store::SetMessageSink([](int number) { ui::ShowMessageNumber(QString(), number); });
     try {
+        // Before anything is read: a command stopped past its commit point is finished, and what
+        // the program left behind of any other is removed.
+        store::RecoverDataFolder({QFile::encodeName(SettingsFilePath()).toStdString()});
         ReadSettings();
     } catch (const store::IoError& error) {
         // No main window yet to go back to: the program ends.

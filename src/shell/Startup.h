@@ -1,4 +1,4 @@
-// Start-up of the program, in order: settings and vocabulary, language module, help, then
+// Start-up of the program, in order: the data folder made whole, settings and vocabulary, language module, help, then
 // the main window and the event loop.
 #pragma once
 

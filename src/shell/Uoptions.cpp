@@ -16,6 +16,7 @@
 #include "shell/Settings.h"
 #include "store/Rebuild.h"
 #include "store/State.h"
+#include "store/Transaction.h"
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Report.h"
@@ -146,21 +147,27 @@ void TOptions::changeEvent(QEvent* event) {
 
 void TOptions::BitBtn1Click() {
     shell::Settings& settings = shell::CurrentSettings();
-    // Order: the new Sort governs the file only once the file has been re-sorted under it.
+    // The file re-sorted and the new Sort recorded are one transaction.
     const int sort = tri_->checkedId() + 1;
+    const auto recordSort = [sort] {
+        shell::WriteSetting(QStringLiteral("Options"), QStringLiteral("Sort"), QString::number(sort));
+    };
     if (sort != store::State().sort) {
         const int previous = store::State().sort;
         store::State().sort = sort;
         try {
-            store::ResortCellar();
+            store::ResortCellar(recordSort);
+        } catch (const store::CommittedWithError&) {
+            settings.sort = sort; // done: the program goes on with the new order
+            throw;
         } catch (...) {
             store::State().sort = previous;
             throw;
         }
         settings.sort = sort;
+    } else {
+        recordSort();
     }
-    shell::WriteSetting(QStringLiteral("Options"), QStringLiteral("Sort"),
-                        QString::number(store::State().sort));
     shell::SwitchLanguage(langue_->checkedId() == 1 ? store::DataLanguage::English
                                                     : store::DataLanguage::French);
     const bool welcome = Select_debut->isChecked();

@@ -9,18 +9,11 @@
 #include "store/Rebuild.h"
 #include "store/State.h"
 #include "store/Text.h"
+#include "store/Transaction.h"
 
 namespace store {
 
 namespace {
-
-// The staged names of the files that keep their name, by the language being left.
-std::string StagedHistory(bool fromFrench) {
-    return fromFrench ? "Stat.fr" : "Stat.gb";
-}
-std::string StagedDomaines(bool fromFrench) {
-    return fromFrench ? "Domaine.fr" : "Domaine.gb";
-}
 
 // TranslateTerm scans its table; a whole cellar asks for the same few terms again and again.
 class Translator {
@@ -67,7 +60,6 @@ bool ConvertLines(const std::string& source, const std::string& target, Convert 
 
 // Builds every file of the new language; returns the old files to remove once it is recorded.
 std::vector<std::string> BuildNewSet(bool toEnglish) {
-    const bool fromFrench = toEnglish;
     const DataFileNames source =
         FileNamesFor(toEnglish ? DataLanguage::French : DataLanguage::English);
     const DataFileNames target =
@@ -91,9 +83,7 @@ std::vector<std::string> BuildNewSet(bool toEnglish) {
     }
     cellar = {};
 
-    // History: same name in both languages, so staged.
-    DeleteFileIfPresent(StagedHistory(fromFrench));
-    DeleteFileIfPresent(StagedHistory(!fromFrench));
+    // History: same name in both languages, read whole before it is written.
     RecordFile<ConsumedWine> history = ReadHistoryFile(source.consumption);
     if (history.exists) {
         for (ConsumedWine& e : history.records) {
@@ -104,7 +94,7 @@ std::vector<std::string> BuildNewSet(bool toEnglish) {
             tr.Field(e.mark, 10);
             tr.Field(e.bottleFormat, 10);
         }
-        WriteHistoryFile(StagedHistory(fromFrench),
+        WriteHistoryFile(target.consumption,
                          HistoryAfterInserts({}, std::move(history.records)), history.partial);
     }
     history = {};
@@ -118,10 +108,8 @@ std::vector<std::string> BuildNewSet(bool toEnglish) {
         }))
         oldFiles.push_back(source.vintages);
 
-    // Domaine base: region and appellation of each header; staged.
-    DeleteFileIfPresent(StagedDomaines(fromFrench));
-    DeleteFileIfPresent(StagedDomaines(!fromFrench));
-    ConvertLines(source.domaines, StagedDomaines(fromFrench), [&](const std::string& line) {
+    // Domaine base: region and appellation of each header; same name in both languages.
+    ConvertLines(source.domaines, target.domaines, [&](const std::string& line) {
         if (!IsHeader(line)) return line;
         return "[" + tr.Columns(line, 2, 20).substr(0, 20) + "][" +
                tr.Columns(line, 24, 30).substr(0, 30) + "]";
@@ -144,39 +132,15 @@ std::vector<std::string> BuildNewSet(bool toEnglish) {
     return oldFiles;
 }
 
-// The staged files of a switch into `language` replace their originals.
-void MoveStagedIn(DataLanguage language) {
-    const bool fromFrench = language == DataLanguage::English;
-    const DataFileNames names = FileNamesFor(language);
-    if (FileExists(StagedHistory(fromFrench)))
-        RenameFile(StagedHistory(fromFrench), names.consumption);
-    if (FileExists(StagedDomaines(fromFrench)))
-        RenameFile(StagedDomaines(fromFrench), names.domaines);
-}
-
 } // namespace
 
 void ConvertDataSet(bool toEnglish, const std::function<void()>& commit) {
-    std::vector<std::string> oldFiles;
-    try {
-        oldFiles = BuildNewSet(toEnglish);
-        if (commit) commit();
-    } catch (...) {
-        // Not recorded: a staged file must not be taken for a switch to finish at a later start.
-        try {
-            DeleteFileIfPresent(StagedHistory(toEnglish));
-            DeleteFileIfPresent(StagedDomaines(toEnglish));
-        } catch (const IoError&) {
-        }
-        throw;
-    }
-    MoveStagedIn(toEnglish ? DataLanguage::English : DataLanguage::French);
+    Transaction transaction;
+    const std::vector<std::string> oldFiles = BuildNewSet(toEnglish);
+    if (commit) commit();
     for (const std::string& file : oldFiles)
         DeleteFileIfPresent(file);
-}
-
-void FinishInterruptedSwitch(DataLanguage language) {
-    MoveStagedIn(language);
+    transaction.commit();
 }
 
 } // namespace store

@@ -9,21 +9,12 @@
 
 namespace store {
 
-// Converts the data set of the other language into the one of `toEnglish`, so that one complete
-// data set exists at every moment:
-// 1. every file of the new language is built whole, the old set untouched; the files that keep
-//    their name ("Stat.dat", "Domaine.dat") are staged as "Stat.fr" / "Domaine.fr" (from
-//    French) or "Stat.gb" / "Domaine.gb" (from English);
-// 2. `commit` records the new language (the settings file); until it returns the old set is the
-//    one the next start uses;
-// 3. the staged files replace their originals and the old files are removed.
-// A failure before `commit` leaves the old set as it was; the switch can simply be done again.
-// A file of the old language that is missing leaves its file of the new language as it is.
-// The cellar is rebuilt under the current Sort.
+// Converts the data set of the other language into the one of `toEnglish`, as one transaction:
+// every file of the new language is staged, `commit` records the new language (the settings file
+// it writes is staged with them), and the old files are removed when the transaction commits.
+// A failure before the commit point leaves the old set and the old settings as they were; a
+// CommittedWithError means the switch happened. A file of the old language that is missing
+// leaves its file of the new language as it is. The cellar is rebuilt under the current Sort.
 void ConvertDataSet(bool toEnglish, const std::function<void()>& commit);
-
-// At start-up: the staged files of a switch into `language` that was recorded but not finished
-// replace their originals.
-void FinishInterruptedSwitch(DataLanguage language);
 
 } // namespace store

@@ -10,6 +10,7 @@
 #include "store/RefBases.h"
 #include "store/State.h"
 #include "store/Text.h"
+#include "store/Transaction.h"
 
 namespace store {
 
@@ -449,31 +450,30 @@ ImportResult CommitImport(const ImportPlan& plan) {
     const bool sourceIsErrorFile = SameFile(plan.source, kImportErrorFile);
     const bool sourceIsSaveFile = SameFile(plan.source, kImportSaveFile);
 
-    // Everything but the renames is done before the cellar changes, so that a failure leaves
-    // every file as it was.
-    std::unique_ptr<SafeFileWriter> errors;
+    // One transaction: the cellar, the error file, the saved copy and the removal of the source
+    // happen together, so an import is never half done and never done twice.
+    Transaction transaction;
     if (!plan.rejectedRaw.empty()) {
-        errors = std::make_unique<SafeFileWriter>(kImportErrorFile);
+        SafeFileWriter errors(kImportErrorFile);
         for (const std::string& line : plan.rejectedRaw)
-            errors->writeLine(line);
-        errors->finish();
-    }
-    SafeFileWriter saved(kImportSaveFile);
-    saved.write(plan.bytes);
-    saved.finish();
-
-    if (!plan.accepted.empty()) InsertCellarWines(plan.accepted);
-
-    if (errors)
-        errors->commit();
-    else if (!sourceIsErrorFile)
+            errors.writeLine(line);
+        errors.commit();
+    } else if (!sourceIsErrorFile) {
         DeleteFileIfPresent(kImportErrorFile);
-    // The older spelling goes first: on a file system that ignores case it is the same file.
+    }
+    // The older spelling: on a file system that ignores case it is the same file, and removals
+    // come before the renames.
     DeleteFileIfPresent("Import.Sav");
-    saved.commit();
-    if (sourceIsSaveFile) return result;
-    if (sourceIsErrorFile && errors) return result;
-    if (::unlink(plan.source.c_str()) != 0 && errno != ENOENT) result.originalKept = true;
+    {
+        SafeFileWriter saved(kImportSaveFile);
+        saved.write(plan.bytes);
+        saved.commit();
+    }
+    if (!plan.accepted.empty()) InsertCellarWines(plan.accepted);
+    const bool keepSource = sourceIsSaveFile || (sourceIsErrorFile && !plan.rejectedRaw.empty());
+    if (!keepSource) transaction.removeIfPossible(plan.source);
+    transaction.commit();
+    result.originalKept = !keepSource && transaction.kept(plan.source);
     return result;
 }
 

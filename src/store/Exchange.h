@@ -85,10 +85,11 @@ struct ImportResult {
     bool originalKept = false; // the imported file could not be removed from its place
 };
 
-// Adds the accepted wines to the cellar as inserting them one by one in line order would, in
-// one atomic rewrite; keeps the rejected lines in "import.err" (removed when there are none)
-// and moves the imported file to "Import.sav" (copy, sync, remove). On a failure before the
-// cellar is written every file stays as it was.
+// Adds the accepted wines to the cellar as inserting them one by one in line order would; keeps
+// the rejected lines in "import.err" (removed when there are none) and moves the imported file
+// to "Import.sav" (a copy, and the source removed when it can be). All of it is one transaction:
+// a failure before its commit point leaves every file as it was, a CommittedWithError means the
+// import happened.
 ImportResult CommitImport(const ImportPlan& plan);
 
 // "Erreur ligne n position p" and the rest of the error box, in the data language (code page

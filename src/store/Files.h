@@ -63,7 +63,8 @@ private:
 // Writes the complete new content of a file beside it, then replaces the file in one
 // rename once the content is on disk. Until commit() the old file is untouched; a writer
 // destroyed without commit() removes its temporary file. Temporaries of the same target left
-// by a run that was killed are removed before the new one is made.
+// by a run that was killed are removed before the new one is made. Inside a Transaction,
+// commit() leaves the file staged for the transaction to put in place.
 class SafeFileWriter {
 public:
     explicit SafeFileWriter(std::string target);
@@ -102,7 +103,7 @@ bool ReadWholeFile(const std::string& name, std::string& bytes);
 // the target's file name, a dot, digits, ".tmp".
 bool IsTemporaryOf(const std::string& target, const std::string& entry);
 
-// Erases the file when it exists.
+// Erases the file when it exists; inside a Transaction, when the transaction commits.
 void DeleteFileIfPresent(const std::string& name);
 
 bool FileExists(const std::string& name);
@@ -110,14 +111,18 @@ bool FileExists(const std::string& name);
 // Replaces a whole file with the given lines (each written with CR LF).
 void WriteAllLines(const std::string& name, const std::vector<std::string>& lines);
 
-// Replaces several files with their lines; every one is whole on disk before the first replaces
-// its target, so that a failure while writing changes none of them.
+// Replaces several files with their lines as one transaction: all of them or none.
 void WriteAllLinesOfFiles(
     const std::vector<std::pair<std::string, std::vector<std::string>>>& files);
 
 // Gives the file its new name (an existing file of that name is replaced), on disk when it
 // returns. A failure raises an IoError.
 void RenameFile(const std::string& from, const std::string& to);
+
+namespace files_detail {
+// Puts the directory's entries on disk (the names of files just made or renamed).
+void SyncDirectory(const std::string& dir);
+} // namespace files_detail
 
 namespace files_testing {
 // Makes every write fail with "disk full" once this many more bytes have been written;
@@ -129,14 +134,20 @@ void FailOpensWith(int code, const std::string& name = {});
 // Whether commit() flushes the data to the disk (benchmarks measure without it).
 void SetSyncOnCommit(bool sync);
 
-// The system calls of the safe writer that a fault can hit.
-enum class Call { Write, Sync, Close, Rename };
+// The system calls of the safe writer and the file removal that a fault can hit.
+enum class Call { Write, Sync, Close, Rename, Unlink };
 // Makes the n-th call (from 1, counted from now) of this kind fail with the system error `code`;
 // n <= 0 switches it off. Each kind has its own count and its own failure.
 void FailNthCall(Call call, long n, int code);
 // How many calls of this kind the safe writer made since the last Reset (or the last
 // FailNthCall of the kind), so a test knows every n an operation reaches.
 long CallCount(Call call);
+// Ends the process with kCrashExit at the n-th call of any kind (from 1, counted from now),
+// before the call is made: the program killed at that moment. n <= 0 switches it off.
+inline constexpr int kCrashExit = 86;
+void CrashAtCall(long n);
+// How many calls of every kind were made since the last Reset.
+long AllCallCount();
 void Reset();
 } // namespace files_testing
 

@@ -1,5 +1,6 @@
 #include "store/OldVersions.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "store/Rebuild.h"
 #include "store/State.h"
 #include "store/Text.h"
+#include "store/Transaction.h"
 
 namespace store {
 
@@ -57,9 +59,9 @@ std::vector<std::string> ReadLines(const std::string& name, bool& exists) {
     return lines;
 }
 
-void ConvertCellar(Version version, const std::string& backup, const std::string& target) {
+void ConvertCellar(Version version, const std::string& source, const std::string& target) {
     bool exists = false;
-    const std::vector<std::string> lines = ReadLines(backup, exists);
+    const std::vector<std::string> lines = ReadLines(source, exists);
     if (!exists) return;
     std::vector<CellarWine> wines;
     for (std::size_t i = 0; i < lines.size(); i += 3) {
@@ -96,9 +98,9 @@ void ConvertCellar(Version version, const std::string& backup, const std::string
     WriteCellarFile(target, CellarAfterInserts({}, std::move(wines)));
 }
 
-void ConvertHistory(Version version, const std::string& backup, const std::string& target) {
+void ConvertHistory(Version version, const std::string& source, const std::string& target) {
     bool exists = false;
-    const std::vector<std::string> lines = ReadLines(backup, exists);
+    const std::vector<std::string> lines = ReadLines(source, exists);
     if (!exists) return;
     const bool v1 = version == Version::V1;
     const std::size_t domaineWidth = v1 ? 30 : 50;
@@ -127,9 +129,9 @@ void ConvertHistory(Version version, const std::string& backup, const std::strin
 }
 
 template <class Convert>
-void ConvertLines(const std::string& backup, const std::string& target, Convert convert) {
+void ConvertLines(const std::string& source, const std::string& target, Convert convert) {
     bool exists = false;
-    const std::vector<std::string> lines = ReadLines(backup, exists);
+    const std::vector<std::string> lines = ReadLines(source, exists);
     if (!exists) return;
     SafeFileWriter out(target);
     for (const std::string& line : lines)
@@ -141,15 +143,16 @@ bool IsHeader(std::string_view line) {
     return !line.empty() && line[0] == '[';
 }
 
-void CopyFile(const std::string& from, const std::string& to) {
+bool CopyFile(const std::string& from, const std::string& to) {
     std::string bytes;
-    if (!ReadWholeFile(from, bytes)) return;
+    if (!ReadWholeFile(from, bytes)) return false;
     SafeFileWriter out(to);
     out.write(bytes);
     out.commit();
+    return true;
 }
 
-void Convert(Version version) {
+void Convert(Version version, const std::function<void()>& record) {
     const DataFileNames& files = State().files;
     const Backups backups = BackupNames(version);
     const std::pair<const std::string*, const std::string*> pairs[] = {
@@ -157,43 +160,39 @@ void Convert(Version version) {
         {&files.vintages, &backups.vintages}, {&files.colours, &backups.colours},
         {&files.regions, &backups.regions},   {&files.appellations, &backups.appellations},
     };
-    // The backups, the appellation base's last. A base backup equal to the base means an earlier
-    // run made them all and stopped before converting the base: they hold the old files, some
-    // of which may already be converted in place.
-    std::string base, baseBackup;
-    const bool resumed = ReadWholeFile(files.appellations, base) &&
-                         ReadWholeFile(backups.appellations, baseBackup) && base == baseBackup;
-    if (!resumed) {
-        for (const auto& [current, backup] : pairs) {
-            DeleteFileIfPresent(*backup);
-            CopyFile(*current, *backup);
-        }
-    }
+    // One transaction: the copies, the converted files and the recorded version appear together,
+    // so a conversion is never half done and never resumed from copies left by another run.
+    // Until it commits every file read below is still the old one.
+    Transaction transaction;
+    for (const auto& [current, backup] : pairs)
+        if (!CopyFile(*current, *backup)) DeleteFileIfPresent(*backup);
 
-    ConvertCellar(version, backups.cellar, files.cellar);
-    ConvertHistory(version, backups.consumption, files.consumption);
-    ConvertLines(backups.vintages, files.vintages, [](const std::string& line) {
+    ConvertCellar(version, files.cellar, files.cellar);
+    ConvertHistory(version, files.consumption, files.consumption);
+    ConvertLines(files.vintages, files.vintages, [](const std::string& line) {
         if (!IsHeader(line)) return line;
         return "[" + Region(Columns(line, 2, 20)) + "](" + Field(line, 24, 30) + ")";
     });
-    ConvertLines(backups.colours, files.colours,
+    ConvertLines(files.colours, files.colours,
                  [](const std::string& line) { return PadText(line, 10); });
-    ConvertLines(backups.regions, files.regions,
+    ConvertLines(files.regions, files.regions,
                  [](const std::string& line) { return PadText(line, 20); });
-    ConvertLines(backups.appellations, files.appellations, [](const std::string& line) {
+    ConvertLines(files.appellations, files.appellations, [](const std::string& line) {
         if (!IsHeader(line)) return line;
         return "[" + Region(Columns(line, 2, 20)) + "][" + PadText(Columns(line, 24, 5), 10) +
                "][" + Field(line, 31, 30) + "]";
     });
+    if (record) record();
+    transaction.commit();
 }
 
 } // namespace
 
-void ConvertVersion1Files() {
-    Convert(Version::V1);
+void ConvertVersion1Files(const std::function<void()>& record) {
+    Convert(Version::V1, record);
 }
-void ConvertVersion2Files() {
-    Convert(Version::V20);
+void ConvertVersion2Files(const std::function<void()>& record) {
+    Convert(Version::V20, record);
 }
 
 } // namespace store

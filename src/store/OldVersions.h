@@ -2,13 +2,15 @@
 // old file stays under a backup name ("Cave.13", "Vins.20", ...).
 #pragma once
 
+#include <functional>
+
 namespace store {
 
 // Convert the cellar, the history, the appellation base, the vintage chart and the colour and
-// region lists of the current language. The appellation base is converted last: until it is,
-// the conversion is still due, and running it again after an interruption converts from the
-// backups already made rather than from half-converted files.
-void ConvertVersion1Files();
-void ConvertVersion2Files();
+// region lists of the current language, and call `record` to record the new version (the
+// settings file it writes takes part): all of it is one transaction, so an interruption leaves
+// the old files and the old version, and the next start converts again from them.
+void ConvertVersion1Files(const std::function<void()>& record = {});
+void ConvertVersion2Files(const std::function<void()>& record = {});
 
 } // namespace store

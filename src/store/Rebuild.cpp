@@ -8,6 +8,7 @@
 
 #include "store/State.h"
 #include "store/Text.h"
+#include "store/Transaction.h"
 
 namespace store {
 
@@ -320,11 +321,14 @@ void InsertConsumedWines(const std::vector<ConsumedWine>& entries) {
     WriteHistoryFile(name, HistoryAfterInserts(std::move(file.records), entries), file.partial);
 }
 
-void ResortCellar() {
+void ResortCellar(const std::function<void()>& record) {
+    Transaction transaction;
     const std::string& name = State().files.cellar;
     RecordFile<CellarWine> file = ReadCellarFile(name);
-    if (!file.exists) return;
-    WriteCellarFile(name, CellarAfterInserts({}, std::move(file.records)), file.partial);
+    if (file.exists)
+        WriteCellarFile(name, CellarAfterInserts({}, std::move(file.records)), file.partial);
+    if (record) record();
+    transaction.commit();
 }
 
 } // namespace store

@@ -1,7 +1,10 @@
 // Whole-file rebuilds of the cellar and the history: the content a file would have after
 // inserting many records one after the other (InsertCellarWine / InsertConsumedWine), computed
 // in memory in O(n log n) and written once, atomically. The bytes are those of the repeated
-// inserts, equal keys and the history's rule for equal date keys written differently included.
+// inserts, equal keys and the history's rule for equal date keys written differently included,
+// for records whose lines have their full width (every record the program writes). A record
+// with short lines is compared here padded, where a single insert compares it as read, so its
+// place can differ; no record is lost either way.
 //
 // Typical use (re-sort, language switch, conversion, import):
 //     RecordFile<CellarWine> source = ReadCellarFile("Cave.dat");
@@ -11,6 +14,7 @@
 // or, to add records to the current file: InsertCellarWines(records).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,7 +54,8 @@ void InsertCellarWines(const std::vector<CellarWine>& wines);
 void InsertConsumedWines(const std::vector<ConsumedWine>& entries);
 
 // Re-orders the current cellar file under the current Sort, as re-inserting every record into
-// an empty file would. A missing file stays missing.
-void ResortCellar();
+// an empty file would, and calls `record` to record the Sort: both are one transaction, so the
+// file's order and the recorded Sort never differ. A missing file stays missing.
+void ResortCellar(const std::function<void()>& record = {});
 
 } // namespace store

@@ -78,7 +78,8 @@ TEST_F(BackupFormTest, ASecondBackupAsksWithTheStampOfTheFirst) {
 
 TEST_F(BackupFormTest, RestoreAsksWithTheStampAndReplacesTheDataFiles) {
     WriteDataSet();
-    WriteFileBytes(OnMedium("Cave.dat"), "saved cellar");
+    const std::string saved = CrLf({"saved", "cellar", "record"});
+    WriteFileBytes(OnMedium("Cave.dat"), saved);
     WriteFileBytes(OnMedium("Tonnelix.id"), "[Save]\r\nIdsave=05/03/1999 09:05\r\n");
 
     TRestoreForm no(nullptr, settings());
@@ -93,9 +94,20 @@ TEST_F(BackupFormTest, RestoreAsksWithTheStampAndReplacesTheDataFiles) {
     EXPECT_EQ(yes.result(), QDialog::Accepted);
     EXPECT_EQ(Questions(), QStringList(2, "La restauration du 05/03/1999 09:05 va écrasez les "
                                           "bases actuelles ?"));
-    EXPECT_EQ(ReadFileBytes("Cave.dat"), "saved cellar");
+    EXPECT_EQ(ReadFileBytes("Cave.dat"), saved);
     EXPECT_EQ(ReadFileBytes("Vins.dat"), Content("Vins.dat", "local"));
     EXPECT_EQ(backup::LastSave(settingsPath), backup::kNoStamp);
+
+    // A set cut short says which file and restores nothing.
+    WriteFileBytes(OnMedium("Stat.dat"), CrLf({"one line of two"}));
+    WriteFileBytes(OnMedium("Cave.dat"), CrLf({"other", "cellar", "record"}));
+    TRestoreForm damaged(nullptr, settings());
+    recorder->queueYesNo(true);
+    EXPECT_TRUE(PressOk(damaged));
+    EXPECT_EQ(damaged.result(), QDialog::Rejected);
+    EXPECT_EQ(Warnings(), QStringList{"Le fichier Stat.dat de la sauvegarde est incomplet : rien "
+                                      "n'a été restauré"});
+    EXPECT_EQ(ReadFileBytes("Cave.dat"), saved);
 }
 
 TEST_F(BackupFormTest, AMediumWithoutASetGivesMessage32AndChangesNothing) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 
 #include "BackupTest.h"
 #include "store/Files.h"
@@ -32,7 +33,8 @@ TEST_F(BackupSetTest, ABackupCopiesTheDataFilesThenDatesTheSet) {
     EXPECT_EQ(backup::LastSave(settingsPath), "05/03/1999 09:05");
 }
 
-TEST_F(BackupSetTest, ABackupThatFailsKeepsTheStampOfTheEarlierSet) {
+// A set that stops half-way is no set: the earlier stamp goes before the first copy.
+TEST_F(BackupSetTest, ABackupThatFailsLeavesNoSet) {
     WriteDataSet();
     backup::WriteSet(medium.string(), "01/01/2020 10:00", settingsPath);
     WriteDataSet({"Cave.dat"});
@@ -44,11 +46,64 @@ TEST_F(BackupSetTest, ABackupThatFailsKeepsTheStampOfTheEarlierSet) {
                      store::IoError)
             << after;
         store::files_testing::FailWritesAfter(-1);
-        EXPECT_EQ(backup::SetStamp(medium.string()), "01/01/2020 10:00") << after;
+        EXPECT_EQ(backup::SetStamp(medium.string()), backup::kNoStamp) << after;
+        EXPECT_THROW(backup::RestoreSet(medium.string()), backup::DamagedSet) << after;
         EXPECT_EQ(backup::LastSave(settingsPath), "01/01/2020 10:00") << after;
         for (const std::string& name : MediumListing())
             EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
     }
+}
+
+// A file of the medium that nobody may read does not hand its permissions to the copy.
+TEST_F(BackupSetTest, AnUnreadableFileOnTheMediumIsReplaced) {
+    WriteDataSet();
+    WriteFileBytes(OnMedium("Cave.dat"), "old");
+    std::filesystem::permissions(OnMedium("Cave.dat"), std::filesystem::perms::none);
+    backup::WriteSet(medium.string(), "02/02/2021 11:00", settingsPath);
+    const auto perms = std::filesystem::status(OnMedium("Cave.dat")).permissions();
+    EXPECT_NE(perms & std::filesystem::perms::owner_read, std::filesystem::perms::none);
+    EXPECT_EQ(ReadFileBytes(OnMedium("Cave.dat")), Content("Cave.dat", "local"));
+    EXPECT_EQ(backup::SetStamp(medium.string()), "02/02/2021 11:00");
+}
+
+// A set with a file that does not read whole is refused before anything is written, naming it.
+TEST_F(BackupSetTest, ADamagedSetIsRefusedWholeNamingTheFile) {
+    const struct {
+        const char* file;
+        std::string bytes;
+    } damaged[] = {
+        {"Cave.dat", CrLf({"a", "b", "c", "d"})},         // cut inside a record
+        {"Cave.dat", CrLf({"a", "b"}) + "c"},             // cut inside its last line
+        {"Stat.dat", CrLf({"a", "b", "c"})},
+        {"Vins.dat", ""},                                 // a base is never empty
+        {"Vins.dat", CrLf({"Temp = 8"})},                 // nor without its first header
+        {"Annee.dat", CrLf({"  1990 17"})},
+        {"Domaine.dat", std::string(40, '\0')},
+        {backup::kIdentityFile, "[Save]\r\nIdsave=\r\n"}, // no stamp
+    };
+    WriteDataSet();
+    const std::vector<std::string> before = DirectoryListing();
+    for (const auto& d : damaged) {
+        for (const std::string& name : backup::SetFileNames(store::State().files))
+            WriteFileBytes(OnMedium(name), Content(name, "saved"));
+        WriteFileBytes(OnMedium(backup::kIdentityFile), "[Save]\r\nIdsave=05/03/1999 09:05\r\n");
+        WriteFileBytes(OnMedium(d.file), d.bytes);
+        try {
+            backup::RestoreSet(medium.string());
+            ADD_FAILURE() << d.file << " was restored";
+        } catch (const backup::DamagedSet& error) {
+            EXPECT_EQ(error.file(), d.file);
+        }
+        EXPECT_EQ(DirectoryListing(), before) << d.file;
+        for (const std::string& name : backup::SetFileNames(store::State().files))
+            EXPECT_EQ(ReadFileBytes(name), Content(name, "local")) << d.file << " " << name;
+    }
+    // Empty record files, an empty chart and an empty domaine base are whole.
+    for (const char* name : {"Cave.dat", "Stat.dat", "Annee.dat", "Domaine.dat"})
+        WriteFileBytes(OnMedium(name), "");
+    WriteFileBytes(OnMedium(backup::kIdentityFile), "[Save]\r\nIdsave=05/03/1999 09:05\r\n");
+    backup::RestoreSet(medium.string());
+    EXPECT_EQ(ReadFileBytes("Cave.dat"), "");
 }
 
 TEST_F(BackupSetTest, ACopyThatDoesNotReadBackTheSameIsNotDated) {
@@ -86,6 +141,7 @@ TEST_F(BackupSetTest, ARestoreThatFailsLeavesEveryDataFileAsItWas) {
     WriteDataSet();
     for (const std::string& name : backup::SetFileNames(store::State().files))
         WriteFileBytes(OnMedium(name), Content(name, "saved"));
+    WriteFileBytes(OnMedium(backup::kIdentityFile), "[Save]\r\nIdsave=05/03/1999 09:05\r\n");
     const std::vector<std::string> before = DirectoryListing();
 
     const auto expectUntouched = [&](const char* fault) {

@@ -41,8 +41,12 @@ protected:
                 WriteFileBytes(name, Content(name, "local"));
         }
     }
+    // Each file reads whole as its kind: the record files end on a record boundary, the others
+    // begin as a base does; the lists end without a line end, copied as they are.
     static std::string Content(const std::string& name, const std::string& tag) {
-        return CrLf({name + " " + tag, "second line"}) + "no line end";
+        if (name == "Cave.dat" || name == "Stat.dat")
+            return CrLf({"[" + name + " " + tag + "]", "2", "3", "4", "5", "6"});
+        return CrLf({"[" + name + " " + tag + "]", "second line"}) + "no line end";
     }
     std::string OnMedium(const std::string& name) const { return (medium / name).string(); }
     std::vector<std::string> MediumListing() const {

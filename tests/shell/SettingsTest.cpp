@@ -326,11 +326,14 @@ TEST_F(SettingsTest, VersionIsWrittenOnlyAfterACompletedConversion) {
     WriteFileBytes(IniPath(), IniText(keys));
     WriteFileBytes("Vins.dat", kOldBase);
 
-    shell::SetUpgradeHandler({}); // the program's own conversion, failing at its last step
-    store::files_testing::FailOpensWith(EACCES, "Vins.20");
+    // The program's own conversion, failing at its last step: the journal that would commit it
+    // cannot be put in place (every file before it is only staged).
+    shell::SetUpgradeHandler({});
+    store::files_testing::FailNthCall(store::files_testing::Call::Rename, 1, EACCES);
     EXPECT_THROW(ReadSettings(), store::IoError);
     store::files_testing::Reset();
     EXPECT_EQ(ReadFileBytes("Vins.dat"), kOldBase);
+    EXPECT_FALSE(store::FileExists("Vins.20"));
     EXPECT_EQ(Value("Software", "Version"), "2");
     EXPECT_EQ(Value("Software", "Release"), "05");
 

@@ -157,23 +157,6 @@ TEST_F(DataSetSwitchTest, AFailureAtAnyPointLeavesTheOldSetWhole) {
     EXPECT_FALSE(Exists("Domaine.fr"));
 }
 
-// A stop right after the new language was recorded: the next start finishes the switch.
-TEST_F(DataSetSwitchTest, AStopAfterRecordingIsFinishedAtTheNextStart) {
-    WriteFrenchSet();
-    Snapshot atCommit;
-    ConvertDataSet(true, [&] { atCommit = TakeSnapshot(); });
-    const Snapshot english = TakeSnapshot();
-
-    for (const auto& name : DirectoryListing())
-        std::filesystem::remove(name);
-    for (const auto& [name, content] : atCommit)
-        WriteFileBytes(name, content);
-    FinishInterruptedSwitch(DataLanguage::English);
-    for (const auto& [name, content] : english)
-        EXPECT_EQ(ReadFileBytes(name), content) << name;
-    EXPECT_FALSE(Exists("Stat.fr"));
-}
-
 // Without its French file, an English file already there is kept.
 TEST_F(DataSetSwitchTest, AMissingSourceKeepsTheTargetFile) {
     WriteAllLines("Cellar.dat", {"kept"});

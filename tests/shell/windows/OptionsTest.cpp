@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "shell/windows/ShellWindowTest.h"
 #include "store/Rebuild.h"
 #include "store/Text.h"
+#include "store/Transaction.h"
 
 using store::DataLanguage;
 using testsupport::Exists;
@@ -185,6 +187,34 @@ TEST_F(OptionsTest, TheLanguageInUseOnlyWritesTheSetting) {
     shell::SwitchLanguage(DataLanguage::French);
     EXPECT_EQ(Setting("Language"), "Francais");
     EXPECT_EQ(testsupport::DirectoryListing(), before);
+}
+
+// The whole run: a switch whose last rename fails is a switch done; the program goes on in the
+// new language, a wine entered goes to the new cellar, and the next start finds it there.
+TEST_F(OptionsTest, AWineEnteredAfterASwitchWhoseLastRenameFailedIsThereAtTheNextStart) {
+    namespace ft = store::files_testing;
+    ft::Reset();
+    shell::SwitchLanguage(DataLanguage::English);
+    const long renames = ft::CallCount(ft::Call::Rename);
+    shell::SwitchLanguage(DataLanguage::French);
+
+    ft::Reset();
+    ft::FailNthCall(ft::Call::Rename, renames, EACCES);
+    EXPECT_THROW(shell::SwitchLanguage(DataLanguage::English), store::CommittedWithError);
+    ft::Reset();
+    EXPECT_EQ(store::State().language, DataLanguage::English);
+    EXPECT_EQ(shell::CurrentSettings().language, DataLanguage::English);
+    EXPECT_EQ(shell::State().moduleLocale, shell::kLocaleEnglish);
+    store::InsertCellarWine(Wine("Red", "Burgundy"));
+
+    shell::ResetSettings();
+    store::ResetState();
+    store::RecoverDataFolder({QFile::encodeName(shell::SettingsFilePath()).toStdString()});
+    shell::ReadSettings();
+    EXPECT_EQ(store::State().language, DataLanguage::English);
+    EXPECT_EQ(ColourRegions(), (std::vector<std::string>{"Red Alsace", "Red Burgundy",
+                                                        "White Alsace", "White Bordeaux"}));
+    EXPECT_FALSE(Exists("Cave.dat"));
 }
 
 } // namespace
