@@ -32,6 +32,11 @@ FaultState& Faults() {
     return state;
 }
 
+long& ChangesMade() {
+    static long changes = 0;
+    return changes;
+}
+
 // Counts a call of the safe writer; true, with errno set, when this one is to fail.
 bool InjectedFault(files_testing::Call call) {
     CountedFault& fault = Faults().counted[static_cast<int>(call)];
@@ -296,6 +301,7 @@ void SafeFileWriter::commit() {
     if (InjectedFault(files_testing::Call::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0)
         throw IoError::FromErrno(errno, target_);
     committed_ = true;
+    ++ChangesMade();
     SyncDirectoryOf(target_);
 }
 
@@ -336,6 +342,7 @@ bool IsTemporaryOf(const std::string& target, const std::string& entry) {
 
 void DeleteFileIfPresent(const std::string& name) {
     if (::unlink(name.c_str()) != 0 && errno != ENOENT) throw IoError::FromErrno(errno, name);
+    ++ChangesMade();
 }
 
 bool FileExists(const std::string& name) {
@@ -365,7 +372,10 @@ void WriteAllLinesOfFiles(
 void RenameFile(const std::string& from, const std::string& to) {
     if (InjectedFault(files_testing::Call::Rename) || ::rename(from.c_str(), to.c_str()) != 0)
         throw IoError::FromErrno(errno, from);
+    ++ChangesMade();
     SyncDirectoryOf(to);
 }
+
+long FileChangesMade() { return ChangesMade(); }
 
 } // namespace store

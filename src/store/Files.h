@@ -119,6 +119,10 @@ void WriteAllLinesOfFiles(
 // returns. A failure raises an IoError.
 void RenameFile(const std::string& from, const std::string& to);
 
+// How many files this process has replaced, renamed or erased so far: a copy of a file kept in
+// memory is stale once this moves, even where the file system's times are too coarse to tell.
+long FileChangesMade();
+
 namespace files_testing {
 // Makes every write fail with "disk full" once this many more bytes have been written;
 // a negative value switches the failure off.
