@@ -10,6 +10,7 @@
 #include "store/Files.h"
 #include "store/Messages.h"
 #include "store/State.h"
+#include "store/Text.h"
 
 namespace store {
 
@@ -60,6 +61,14 @@ struct ListingKey {
         return fields(*this) == fields(o);
     }
 };
+
+// True when `now` differs from `before` only by a search that holds the earlier one: every
+// record it passes, the earlier search passed.
+bool Narrows(const ListingKey& now, const ListingKey& before) {
+    ListingKey same = before;
+    same.filter.search = now.filter.search;
+    return same == now && UpperAZ(now.filter.search).find(UpperAZ(before.filter.search)) != std::string::npos;
+}
 
 ListingKey CurrentKey(const void* image) {
     return {image, State().filter, CurrentYear(), State().language};
@@ -119,9 +128,17 @@ Listing<Record> List(Kept<Record>& kept, const std::string& name) {
         auto positions = std::make_shared<std::vector<long>>();
         const bool toDrink = State().filter.toDrink;
         Record record;
-        for (long at = 0; at < image.size(); ++at) {
-            image.read(at, record);
-            if (Passes(record, toDrink)) positions->push_back(at);
+        if (kept.positions && Narrows(key, kept.key)) {
+            // A search typed further finds only records the shorter one found.
+            for (const long at : *kept.positions) {
+                image.read(at, record);
+                if (Passes(record, toDrink)) positions->push_back(at);
+            }
+        } else {
+            for (long at = 0; at < image.size(); ++at) {
+                image.read(at, record);
+                if (Passes(record, toDrink)) positions->push_back(at);
+            }
         }
         listing.positions = positions;
         if (RecordsKeptInMemory() && kept.image == listing.image) {

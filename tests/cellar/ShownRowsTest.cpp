@@ -109,6 +109,8 @@ TEST_P(ShownRowsTest, EveryKindOfCriterionShowsTheRowsOfAReadThrough) {
     const QList<QRadioButton*> radios = livre.findChild<QGroupBox*>("select_cave")->findChildren<QRadioButton*>();
     // Each criterion on or off, changed in the order a person would, one fill per change.
     for (int criteria = 0; criteria < 16; ++criteria) {
+        // On the largest cellar: each criterion alone, none and all, to keep the run short.
+        if (GetParam() > 10000 && criteria != 15 && (criteria & (criteria - 1)) != 0) continue;
         colour->setCurrentIndex(criteria & 1 ? colour->findText("Rouge") : 0);
         region->setCurrentIndex(criteria & 2 ? region->findText("Bordeaux") : 0);
         radios.at(criteria & 4 ? 1 : 0)->click();

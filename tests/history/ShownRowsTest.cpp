@@ -105,6 +105,8 @@ TEST_P(ShownHistoryRowsTest, EveryKindOfCriterionShowsTheRowsOfAReadThrough) {
     auto* to = window.findChild<QLineEdit*>("date_fin");
     auto* search = window.findChild<QLineEdit*>("Recherche");
     for (int criteria = 0; criteria < 32; ++criteria) {
+        // On the largest history: each criterion alone, none and all, to keep the run short.
+        if (GetParam() > 10000 && criteria != 31 && (criteria & (criteria - 1)) != 0) continue;
         colour->setCurrentIndex(criteria & 1 ? colour->findText("Rouge") : 0);
         appellation->setCurrentIndex(criteria & 2 ? appellation->findText("Graves") : 0);
         from->setText(criteria & 4 ? "15/03/1995" : "");
