@@ -64,7 +64,9 @@ void WriteCellar(int count, unsigned seed, const std::string& tail = {}) {
 void SettleFileTimes() { std::this_thread::sleep_for(std::chrono::milliseconds(60)); }
 
 TEST_F(RecordCacheTest, ImageReadsWhatTheRecordReaderReads) {
-    const std::string wine = CrLf(CellarWineLines(PaddedCellarWine(CellarWine{.colour = "Rouge"})));
+    CellarWine red;
+    red.colour = "Rouge";
+    const std::string wine = CrLf(CellarWineLines(PaddedCellarWine(red)));
     const std::string line128(128, 'a');
     const struct {
         const char* name;
