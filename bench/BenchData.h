@@ -2,7 +2,14 @@
 // can be written as a stream.
 #pragma once
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <malloc.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "store/Records.h"
 #include "store/Text.h"
@@ -61,6 +68,45 @@ inline void WriteCellar(const std::string& name, long n) {
     SafeFileWriter out(name);
     for (long i = 0; i < n; ++i) WriteCellarWine(out, GeneratedWine(i));
     out.commit();
+}
+
+// A figure of /proc/self/status, in kB.
+inline long StatusKb(const char* key) {
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word)
+        if (word == key) {
+            long kb = 0;
+            status >> kb;
+            return kb;
+        }
+    return 0;
+}
+
+// The memory the operation holds at its peak beyond what the process held before it, in MB:
+// run in a child process whose peak is reset first, so that earlier work does not count.
+inline double PeakMegabytes(const std::function<void()>& operation) {
+    int out[2];
+    if (::pipe(out) != 0) return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(out[0]);
+        ::malloc_trim(0);
+        { std::ofstream("/proc/self/clear_refs") << "5"; }
+        const long before = StatusKb("VmRSS:");
+        operation();
+        const long peak = StatusKb("VmHWM:");
+        const std::string text = std::to_string(peak - before) + "\n";
+        if (::write(out[1], text.data(), text.size()) < 0) std::_Exit(1);
+        std::_Exit(0);
+    }
+    ::close(out[1]);
+    char text[32] = {};
+    const ssize_t got = ::read(out[0], text, sizeof text - 1);
+    ::close(out[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return got > 0 ? static_cast<double>(std::atol(text)) / 1024.0 : -1;
 }
 
 } // namespace benchdata

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -60,6 +61,20 @@ void ReportSize(benchmark::State& state) {
     state.counters["wines"] = static_cast<double>(state.range(0));
 }
 
+double Megabytes(const std::string& name) {
+    std::error_code ec;
+    const auto size = fs::file_size(name, ec);
+    return ec ? 0 : static_cast<double>(size) / (1024.0 * 1024.0);
+}
+
+// The peak memory of one more run, beside the size of the files it rewrites; the target is
+// twice that size.
+void ReportPeak(benchmark::State& state, double filesMB, const std::function<void()>& operation) {
+    state.counters["peak_MB"] = PeakMegabytes(operation);
+    state.counters["files_MB"] = filesMB;
+    state.counters["target_MB"] = 2 * filesMB;
+}
+
 void BM_ResortRebuild(benchmark::State& state) {
     PrepareSet(state.range(0));
     int sort = 1;
@@ -69,6 +84,8 @@ void BM_ResortRebuild(benchmark::State& state) {
         ResortCellar();
     }
     ReportSize(state);
+    State().sort = sort % 3 + 1;
+    ReportPeak(state, Megabytes("Cave.dat"), [] { ResortCellar(); });
 }
 
 void BM_ResortRepeatedInserts(benchmark::State& state) {
@@ -94,6 +111,9 @@ void BM_SwitchRebuild(benchmark::State& state) {
         toEnglish = !toEnglish;
     }
     ReportSize(state);
+    const DataFileNames from = FileNamesFor(toEnglish ? DataLanguage::French : DataLanguage::English);
+    ReportPeak(state, Megabytes(from.cellar) + Megabytes(from.consumption),
+               [toEnglish] { ConvertDataSet(toEnglish, {}); });
 }
 
 // The cellar and the history of a switch, one insert per record.

@@ -22,6 +22,7 @@
 #include "cellar/Usortie.h"
 #include "cellar/Uzoom.h"
 #include "stats/Ustat.h"
+#include "store/RecordCache.h"
 #include "store/Records.h"
 #include "store/State.h"
 #include "store/Text.h"
@@ -229,23 +230,21 @@ void TLivre::Cherch() {
     filter.dateFrom.clear();
     filter.dateTo.clear();
 
-    std::vector<ui::TextRowsModel::Row> rows;
+    const store::Listing<store::CellarWine> listing = store::ListCellar();
     long bottles = 0;
-    store::LineReader in;
-    if (store::OpenTextForReading(in, store::State().files.cellar)) {
-        store::CellarWine wine;
-        while (!in.eof() && store::ReadCellarWine(in, wine)) {
-            if (!store::CellarWineMatches(wine)) continue;
-            if (filter.toDrink && !store::PeakYearHasCome(wine)) continue;
-            rows.push_back({ui::ShownField(wine.colour), ui::ShownField(wine.vintage), ui::ShownField(wine.quantity), ui::ShownField(wine.appellation),
-                            ui::ShownField(wine.domaine), ui::ShownField(wine.location)});
-            long quantity = 0;
-            const std::string q = store::RightTrim(wine.quantity);
-            if (store::ParseWholeNumber(q, quantity)) bottles += quantity;
-        }
+    store::CellarWine wine;
+    for (const long position : *listing.positions) {
+        listing.image->read(position, wine);
+        long quantity = 0;
+        if (store::ParseWholeNumber(store::RightTrim(wine.quantity), quantity)) bottles += quantity;
     }
-    const int count = static_cast<int>(rows.size());
-    model_->setRows(std::move(rows));
+    listing.image->reachEnd();
+    const int count = static_cast<int>(listing.positions->size());
+    model_->setRows(count, [rows = store::ListedRecords(listing)](int row, int column) {
+        const store::CellarWine& w = rows.at(row);
+        const std::string* fields[] = {&w.colour, &w.vintage, &w.quantity, &w.appellation, &w.domaine, &w.location};
+        return ui::ShownField(*fields[column]);
+    });
     Nb->setText(QString::number(bottles));
     cellar::State().lastRow = count - 1;
 }

@@ -7,6 +7,8 @@
 #include <array>
 #include <vector>
 
+#include "store/RecordCache.h"
+
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -68,4 +70,6 @@ private:
     QLabel* regionLabel_;
     QLabel* searchLabel_;
     QLabel* countLabel_;
+    // The cellar stays read while the book is open, for its refills and the windows it opens.
+    store::KeepRecordsInMemory keepRecords_;
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "store/Files.h"
+#include "store/RecordCache.h"
 #include "store/RefBases.h"
 #include "store/State.h"
 #include "store/Text.h"
@@ -12,6 +13,12 @@ namespace history {
 
 std::vector<store::ConsumedWine> MatchingEntries() {
     std::vector<store::ConsumedWine> entries;
+    if (store::RecordsKeptInMemory()) {
+        const store::Listing<store::ConsumedWine> listing = store::ListHistory();
+        for (const long position : *listing.positions) entries.push_back(listing.image->at(position));
+        listing.image->reachEnd();
+        return entries;
+    }
     store::LineReader in;
     if (!store::OpenTextForReading(in, store::State().files.consumption)) return entries;
     store::ConsumedWine entry;
@@ -22,6 +29,19 @@ std::vector<store::ConsumedWine> MatchingEntries() {
 
 bool MatchingEntryAt(long position, store::ConsumedWine& entry, long* filePosition) {
     if (position < 0) return false;
+    if (store::RecordsKeptInMemory()) {
+        const store::Listing<store::ConsumedWine> listing = store::ListHistory();
+        if (!listing.image->exists()) return false;
+        const std::vector<long>& positions = *listing.positions;
+        if (position >= static_cast<long>(positions.size())) {
+            listing.image->reachEnd();
+            return false;
+        }
+        const long at = positions[static_cast<std::size_t>(position)];
+        listing.image->read(at, entry);
+        if (filePosition != nullptr) *filePosition = at;
+        return true;
+    }
     store::LineReader in;
     if (!store::OpenTextForReading(in, store::State().files.consumption)) return false;
     store::ConsumedWine record;

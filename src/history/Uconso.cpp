@@ -23,6 +23,7 @@
 #include "history/HistoryState.h"
 #include "history/Uresto.h"
 #include "history/Uzoomconso.h"
+#include "store/RecordCache.h"
 #include "store/Records.h"
 #include "store/State.h"
 #include "store/Text.h"
@@ -270,11 +271,14 @@ void TConsovin::Rebuild() {
     filter.dateTo = to;
     filter.search = store::RightTrim(ui::StoredBytes(Recherche->text())).substr(0, 30);
 
-    std::vector<ui::TextRowsModel::Row> rows;
-    for (const auto& entry : history::MatchingEntries())
-        rows.push_back({ui::ShownField(entry.colour), ui::ShownField(entry.appellation), ui::ShownField(entry.vintage),
-                        ui::ShownField(entry.drinkDate), ui::ShownField(entry.mark)});
-    model_->setRows(std::move(rows));
+    const store::Listing<store::ConsumedWine> listing = store::ListHistory();
+    listing.image->reachEnd();
+    const int count = static_cast<int>(listing.positions->size());
+    model_->setRows(count, [rows = store::ListedRecords(listing)](int row, int column) {
+        const store::ConsumedWine& e = rows.at(row);
+        const std::string* fields[] = {&e.colour, &e.appellation, &e.vintage, &e.drinkDate, &e.mark};
+        return ui::ShownField(*fields[column]);
+    });
 }
 
 int TConsovin::selectedRow() const {

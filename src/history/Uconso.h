@@ -8,6 +8,8 @@
 #include <array>
 #include <vector>
 
+#include "store/RecordCache.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -62,4 +64,6 @@ private:
     QLabel* fromLabel_;
     QLabel* toLabel_;
     QLabel* searchLabel_;
+    // The history stays read while the window is open, for its refills and the edit window.
+    store::KeepRecordsInMemory keepRecords_;
 };

@@ -36,6 +36,11 @@ FaultState& Faults() {
     return state;
 }
 
+long& ChangesMade() {
+    static long changes = 0;
+    return changes;
+}
+
 // Counts a call of the safe writer; true, with errno set, when this one is to fail.
 bool InjectedFault(files_testing::Call call) {
     if (++Faults().allCalls == Faults().crashAt) ::_exit(files_testing::kCrashExit);
@@ -314,6 +319,7 @@ void SafeFileWriter::commit() {
     if (InjectedFault(files_testing::Call::Rename) || ::rename(temp_.c_str(), target_.c_str()) != 0)
         throw IoError::FromErrno(errno, target_);
     committed_ = true;
+    ++ChangesMade();
     SyncDirectoryOf(target_);
 }
 
@@ -356,6 +362,7 @@ void DeleteFileIfPresent(const std::string& name) {
     if (Transaction* transaction = Transaction::Active()) return transaction->remove(name);
     if (InjectedFault(files_testing::Call::Unlink)) throw IoError::FromErrno(errno, name);
     if (::unlink(name.c_str()) != 0 && errno != ENOENT) throw IoError::FromErrno(errno, name);
+    ++ChangesMade();
 }
 
 bool FileExists(const std::string& name) {
@@ -380,6 +387,7 @@ void WriteAllLinesOfFiles(
 void RenameFile(const std::string& from, const std::string& to) {
     if (InjectedFault(files_testing::Call::Rename) || ::rename(from.c_str(), to.c_str()) != 0)
         throw IoError::FromErrno(errno, from);
+    ++ChangesMade();
     SyncDirectoryOf(to);
 }
 
@@ -393,5 +401,7 @@ void SyncDirectory(const std::string& dir) {
     }
 }
 } // namespace files_detail
+
+long FileChangesMade() { return ChangesMade(); }
 
 } // namespace store

@@ -124,6 +124,10 @@ namespace files_detail {
 void SyncDirectory(const std::string& dir);
 } // namespace files_detail
 
+// How many files this process has replaced, renamed or erased so far: a copy of a file kept in
+// memory is stale once this moves, even where the file system's times are too coarse to tell.
+long FileChangesMade();
+
 namespace files_testing {
 // Makes every write fail with "disk full" once this many more bytes have been written;
 // a negative value switches the failure off.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "store/Messages.h"
+#include "store/RecordCache.h"
 #include "store/State.h"
 #include "store/Text.h"
 
@@ -11,7 +12,7 @@ namespace store {
 
 namespace {
 
-constexpr std::size_t kRecordLineLimit = 255;
+constexpr std::size_t kRecordLineLimit = kMaxRecordLine;
 
 template <class Record>
 struct Field {
@@ -48,7 +49,7 @@ struct Traits;
 
 template <>
 struct Traits<CellarWine> {
-    static constexpr int kLines = 3;
+    static constexpr int kLines = kCellarWineLines;
     static constexpr int kFormatMessage = 1;
     static constexpr const auto& kLayout = kCellarLayout;
     static const std::string& File() { return State().files.cellar; }
@@ -61,7 +62,7 @@ struct Traits<CellarWine> {
 
 template <>
 struct Traits<ConsumedWine> {
-    static constexpr int kLines = 2;
+    static constexpr int kLines = kConsumedWineLines;
     static constexpr int kFormatMessage = 2;
     static constexpr const auto& kLayout = kConsumedLayout;
     static const std::string& File() { return State().files.consumption; }
@@ -78,8 +79,8 @@ int ReadRecordLines(LineReader& in, RecordLines& lines) {
     return Traits<Record>::kLines;
 }
 
-template <class Record>
-void ParseRecord(const RecordLines& lines, Record& record) {
+template <class Record, class Lines>
+void ParseRecord(const Lines& lines, Record& record) {
     int line = -1;
     std::size_t column = 1;
     for (const auto& f : Traits<Record>::kLayout) {
@@ -345,6 +346,8 @@ ConsumedWine PaddedConsumedWine(const ConsumedWine& entry) { return Padded(entry
 
 bool ReadCellarWine(LineReader& in, CellarWine& record) { return ReadRecord(in, record); }
 bool ReadConsumedWine(LineReader& in, ConsumedWine& record) { return ReadRecord(in, record); }
+void ParseCellarWine(const std::string_view* lines, CellarWine& record) { ParseRecord(lines, record); }
+void ParseConsumedWine(const std::string_view* lines, ConsumedWine& record) { ParseRecord(lines, record); }
 void WriteCellarWine(SafeFileWriter& out, const CellarWine& record) { WriteRecord(out, record); }
 void WriteConsumedWine(SafeFileWriter& out, const ConsumedWine& record) { WriteRecord(out, record); }
 
@@ -417,6 +420,15 @@ bool PeakYearHasCome(const CellarWine& wine) {
 }
 
 long CellarPositionOfMatch(long n) {
+    if (RecordsKeptInMemory()) {
+        const Listing<CellarWine> listing = ListCellar();
+        if (!listing.image->exists()) return -1;
+        const std::vector<long>& positions = *listing.positions;
+        if (n >= 1 && n <= static_cast<long>(positions.size()))
+            return positions[static_cast<std::size_t>(n - 1)];
+        listing.image->reachEnd();
+        return listing.image->size() - 1;
+    }
     LineReader in;
     if (!OpenTextForReading(in, State().files.cellar)) return -1;
     const bool toDrink = State().filter.toDrink;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/Files.h"
@@ -73,6 +74,16 @@ ConsumedWine PaddedConsumedWine(const ConsumedWine& entry);
 // and returns false.
 bool ReadCellarWine(LineReader& in, CellarWine& record);
 bool ReadConsumedWine(LineReader& in, ConsumedWine& record);
+
+// The longest line a record reader keeps; the rest of a longer line is skipped.
+inline constexpr std::size_t kMaxRecordLine = 255;
+
+// A record from its lines as a reader gives them (line end removed, at most kMaxRecordLine
+// characters): 3 lines for a wine, 2 for an entry.
+void ParseCellarWine(const std::string_view* lines, CellarWine& record);
+void ParseConsumedWine(const std::string_view* lines, ConsumedWine& record);
+inline constexpr int kCellarWineLines = 3;
+inline constexpr int kConsumedWineLines = 2;
 void WriteCellarWine(SafeFileWriter& out, const CellarWine& record);
 void WriteConsumedWine(SafeFileWriter& out, const ConsumedWine& record);
 

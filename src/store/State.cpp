@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+#include "store/RecordCache.h"
+
 namespace store {
 
 StoreState& State() {
@@ -16,6 +18,7 @@ StoreState& State() {
 void ResetState() {
     State() = StoreState{};
     State().files = FileNamesFor(DataLanguage::French);
+    ForgetKeptRecords();
 }
 
 int CurrentYear() {

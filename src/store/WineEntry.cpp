@@ -1,10 +1,12 @@
 #include "store/WineEntry.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "store/Files.h"
+#include "store/RecordCache.h"
 #include "store/RefBases.h"
 #include "store/State.h"
 #include "store/Text.h"
@@ -173,6 +175,15 @@ int CheckCellarWine(const CellarWine& wine, bool zeroQuantityAllowed) {
 
 bool ReadCellarWineAt(long position, CellarWine& wine) {
     if (position < 0) return false;
+    if (RecordsKeptInMemory()) {
+        const std::shared_ptr<const CellarImage> image = CurrentCellar();
+        if (position < image->size()) {
+            image->read(position, wine);
+            return true;
+        }
+        image->reachEnd();
+        return false;
+    }
     LineReader in;
     if (!OpenTextForReading(in, State().files.cellar)) return false;
     CellarWine record;
@@ -184,6 +195,15 @@ bool ReadCellarWineAt(long position, CellarWine& wine) {
 
 CellarRow CellarRowAt(long position) {
     CellarRow result;
+    if (RecordsKeptInMemory()) {
+        const Listing<CellarWine> listing = ListCellar();
+        const std::vector<long>& positions = *listing.positions;
+        const auto found = std::lower_bound(positions.begin(), positions.end(), position);
+        if (found != positions.end() && *found == position) result.row = found - positions.begin();
+        result.rows = static_cast<long>(positions.size());
+        listing.image->reachEnd();
+        return result;
+    }
     LineReader in;
     if (!OpenTextForReading(in, State().files.cellar)) return result;
     const bool toDrink = State().filter.toDrink;

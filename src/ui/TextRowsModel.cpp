@@ -19,11 +19,22 @@ TextRowsModel::TextRowsModel(const char* context, std::vector<const char*> heade
 void TextRowsModel::setRows(std::vector<Row> rows) {
     beginResetModel();
     rows_ = std::move(rows);
+    cellRows_ = 0;
+    cell_ = nullptr;
+    endResetModel();
+}
+
+void TextRowsModel::setRows(int count, Cell cell) {
+    beginResetModel();
+    rows_.clear();
+    cellRows_ = count;
+    cell_ = std::move(cell);
     endResetModel();
 }
 
 int TextRowsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    if (parent.isValid()) return 0;
+    return cell_ ? cellRows_ : static_cast<int>(rows_.size());
 }
 
 int TextRowsModel::columnCount(const QModelIndex& parent) const {
@@ -35,6 +46,7 @@ QVariant TextRowsModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole && centredFrom_ >= 0)
         return index.column() >= centredFrom_ ? QVariant(Qt::AlignCenter) : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
+    if (cell_) return cell_(index.row(), index.column());
     const Row& row = rows_[static_cast<std::size_t>(index.row())];
     const auto column = static_cast<std::size_t>(index.column());
     return column < row.size() ? row[column] : QString();

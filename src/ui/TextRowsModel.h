@@ -1,8 +1,10 @@
-// The rows of a report-style list: only the texts shown, filled whole at each refill.
+// The rows of a report-style list: the texts shown, filled whole at each refill, or made when
+// the view asks for a cell, so that a list of many rows costs only the rows on the screen.
 #pragma once
 
 #include <QAbstractTableModel>
 
+#include <functional>
 #include <vector>
 
 class QTableView;
@@ -19,6 +21,9 @@ public:
     TextRowsModel(const char* context, std::vector<const char*> headers, int centredFrom, QObject* parent);
 
     void setRows(std::vector<Row> rows);
+    // `count` rows whose texts `cell` gives (row, column), asked for as the view shows them.
+    using Cell = std::function<QString(int row, int column)>;
+    void setRows(int count, Cell cell);
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -31,6 +36,8 @@ private:
     std::vector<const char*> headers_;
     int centredFrom_;
     std::vector<Row> rows_;
+    int cellRows_ = 0;
+    Cell cell_;
 };
 
 // A read-only list with grid lines, one whole row selected at a time, kept selected when the
