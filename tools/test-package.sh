@@ -24,6 +24,15 @@ if [ -z "${TONNELIX_PACKAGE_TEST_NS:-}" ]; then
     TONNELIX_PACKAGE_TEST_NS=1 exec unshare --mount --propagation private -- "$0" "$@"
 fi
 
+missing=""
+for tool in unshare chroot dpkg-deb desktop-file-validate appstreamcli xdotool import identify convert; do
+    command -v "$tool" >/dev/null || missing="$missing $tool"
+done
+if [ -n "$missing" ]; then
+    echo "$0 needs:$missing (make test-package installs them)" >&2
+    exit 2
+fi
+
 deb=$(readlink -f "$1")
 mkdir -p "$2"
 work=$(readlink -f "$2")
@@ -129,15 +138,15 @@ mount --bind "$work/archives" "$root/var/cache/apt/archives"
 # --- Installed by apt, its dependencies resolved from the archive ---------------------------
 step "apt-get install ./$(basename "$deb")"
 cp "$deb" "$root/tmp/"
-install() {
+install_package() {
     quiet in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
         "./tmp/$(basename "$deb")"
 }
 # The root's package lists are those of the day it was made: read again when they are older
 # than a day, or when they no longer match the archive.
-if [ -n "$(find "$tarball" -mmin +1440)" ] || ! install; then
+if [ -n "$(find "$tarball" -mmin +1440)" ] || ! install_package; then
     quiet in_root apt-get update || fail "apt-get update failed in the root"
-    install || fail "apt-get could not install the package"
+    install_package || fail "apt-get could not install the package"
 fi
 # shellcheck disable=SC2016 # dpkg-query's own fields
 status=$(in_root dpkg-query -W -f='${Status} ${Version}' tonnelix)
@@ -209,13 +218,19 @@ done
 as_user xvfb-run -n "$display" -f "$home/.Xauthority" -s "-screen 0 1280x1024x24 -nolisten tcp" \
     sh -c 'tonnelix & echo $! >/tmp/tonnelix.pid; wait $!' >"$work/tonnelix.log" 2>&1 &
 session=$!
+# The program ended, xvfb-run closes the display, whatever way this run ends.
+stop_session() {
+    [ -f "$root/tmp/tonnelix.pid" ] && kill -TERM "$(cat "$root/tmp/tonnelix.pid")" 2>/dev/null
+    wait "$session" 2>/dev/null || true
+}
+trap stop_session EXIT
 export DISPLAY=":$display" XAUTHORITY="$root$home/.Xauthority"
 window=""
 tries=0
 while [ -z "$window" ]; do
     kill -0 "$session" 2>/dev/null || { cat "$work/tonnelix.log" >&2; fail "tonnelix ended before its window showed"; }
     tries=$((tries + 1))
-    [ "$tries" -le 120 ] || { kill "$session"; cat "$work/tonnelix.log" >&2; fail "no window named Tonnelix in 60 s"; }
+    [ "$tries" -le 120 ] || { cat "$work/tonnelix.log" >&2; fail "no window named Tonnelix in 60 s"; }
     sleep 0.5
     window=$(xdotool search --onlyvisible --name '^Tonnelix$' 2>/dev/null | head -n 1) || window=""
 done
@@ -241,8 +256,8 @@ ok "data folder $data seeded: $(cd "$root$data" && echo *)"
 grep -q "^Path=$data" "$root$ini" || fail "$ini does not name the data folder"
 ok "settings $ini written"
 
-kill -TERM "$pid"
-wait "$session" || true
+stop_session
+trap - EXIT
 unset DISPLAY XAUTHORITY
 
 # --- Removed and purged by apt: the user's files stay, byte for byte -------------------------
@@ -253,6 +268,11 @@ snapshot() {
 }
 snapshot >"$work/user-files.before"
 for action in remove purge; do
+    # A package without configuration files is gone whole after remove: nothing to purge.
+    if [ "$action" = purge ] && ! in_root dpkg-query -W tonnelix >/dev/null 2>&1; then
+        step "apt-get purge tonnelix: nothing left to purge, dpkg no longer knows it"
+        break
+    fi
     step "apt-get $action tonnelix"
     quiet in_root apt-get "$action" -y tonnelix || fail "apt-get $action failed"
     for path in /usr/bin/tonnelix /usr/lib/tonnelix /usr/share/tonnelix "$entry" "$metainfo"; do
