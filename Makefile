@@ -3,6 +3,9 @@
 # make test  - install what is missing, build, run every test
 # make bench - build and run the benchmarks
 # make deb   - build the Debian package
+# make test-package - install the package by apt into a minimal Debian 12 root, start it there
+#                     under Xvfb as an ordinary user, remove it (root, network; see README)
+# make test-reproducible - build the package twice from scratch and compare the two files
 # make fuzz  - fuzz every file format for FUZZ_SECONDS each (needs clang)
 # make test-asan - every test built with AddressSanitizer, UndefinedBehaviorSanitizer and the leak
 #                  check (the window tests offscreen)
@@ -15,7 +18,10 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev qt6-tools-dev 
             qt6-translations-l10n openbox dpkg-dev fakeroot lintian appstream desktop-file-utils \
             clang libclang-rt-14-dev
 
-.PHONY: deps build run test bench deb clean fuzz test-asan
+# Only make test-package needs these; make test does without them.
+PACKAGE_TEST_PACKAGES := mmdebstrap xvfb xauth xdotool imagemagick appstream desktop-file-utils
+
+.PHONY: deps build run test bench deb clean fuzz test-asan test-package test-reproducible
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -77,9 +83,24 @@ run: build
 	@cmake --install $(BUILD) --prefix "$(CURDIR)/$(BUILD)/stage" >/dev/null
 	exec "$(CURDIR)/$(BUILD)/stage/bin/tonnelix"
 
-# The Debian package, $(BUILD)/tonnelix_<version>_<arch>.deb.
-deb: build
+# The Debian package, $(BUILD)/tonnelix_<version>_<arch>.deb, alone there. Only what it holds is
+# built; its time stamps are those of the last commit (see packaging/CPackProject.cmake).
+PACKAGE_TARGETS := tonnelix tonnelix_modules tonnelix_help tonnelix_desktop_files
+deb: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target $(PACKAGE_TARGETS)
+	rm -f $(BUILD)/tonnelix_*.deb
 	cd $(BUILD) && cpack -G DEB
+
+# The package installed, started and removed in a minimal Debian 12 root that is kept, with apt's
+# downloads, in $(BUILD)/test-package (see tools/test-package.sh).
+test-package: deb
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGE_TEST_PACKAGES)"
+	$(SUDO) tools/test-package.sh $(BUILD)/tonnelix_*.deb $(BUILD)/test-package
+
+# Two packages built from scratch in one more build folder, the second without the compiler
+# cache, must be one file.
+test-reproducible: deps
+	tools/test-reproducible.sh $(BUILD)/reproducible "$(PACKAGE_TARGETS)"
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD) $(ASAN_BUILD)

@@ -23,7 +23,8 @@ if ! mkdir -p "$data"; then
 fi
 
 # The language of the settings file, else the system language as the program reads it
-# (LC_ALL, LC_MESSAGES, LANG, then LANGUAGE).
+# (LC_ALL, LC_MESSAGES, LANG, then LANGUAGE): French for France only, so a French locale of
+# another country starts in English, and gets the English files.
 lang=""
 if [ -f "$ini" ]; then
     value=$(awk -F= '/^\[/ { section = $0; sub(/[ \t\r]+$/, "", section) }
@@ -41,7 +42,7 @@ if [ -z "$lang" ]; then
         first="${LANGUAGE:-}"
         first="${first%%:*}"
         [ -n "$first" ] && locale="$first"
-        case "$locale" in fr*) lang=fr ;; *) lang=en ;; esac
+        case "$locale" in fr_FR* | fr | fr.* | fr@*) lang=fr ;; *) lang=en ;; esac
         ;;
     esac
 fi

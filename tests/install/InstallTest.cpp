@@ -247,6 +247,35 @@ TEST_P(InstalledProgram, EnglishOfTheSettingsWinsAndNoFileIsReplaced) {
     EXPECT_FALSE(QFileInfo::exists(home.path() + QStringLiteral("/.config")));
 }
 
+// The launcher seeds the files of the language the program then starts in, which is French for
+// France only.
+TEST_P(InstalledProgram, TheSeededFilesAreThoseOfTheLanguageTheProgramStartsIn) {
+    PREFIX_OR_RETURN(prefix, GetParam());
+    struct Case {
+        std::map<QString, QString> variables;
+        const char* module;
+        const char* chart;
+        const char* otherChart;
+    };
+    const Case cases[] = {
+        {{{QStringLiteral("LANG"), QStringLiteral("fr_CA.UTF-8")}}, "tonnelix.ENU", "Year.dat",
+         "Annee.dat"},
+        {{{QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8")},
+          {QStringLiteral("LANGUAGE"), QStringLiteral("fr:en")}},
+         "tonnelix.FRA", "Annee.dat", "Year.dat"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir fresh;
+        Launch launch(prefix, fresh.path(), c.variables);
+        ASSERT_TRUE(launch.waitForModule(prefix + QStringLiteral("/lib/tonnelix/") +
+                                         QLatin1String(c.module)))
+            << c.module << "\n" << launch.output().toStdString();
+        const QStringList files = Listing(fresh.path() + QStringLiteral("/.local/share/Tonnelix"));
+        EXPECT_TRUE(files.contains(QLatin1String(c.chart))) << c.module;
+        EXPECT_FALSE(files.contains(QLatin1String(c.otherChart))) << c.module;
+    }
+}
+
 TEST_P(InstalledProgram, WithoutDisplayTheLauncherSaysSoAndLeavesNothing) {
     PREFIX_OR_RETURN(prefix, GetParam());
     QProcess process;
@@ -329,11 +358,26 @@ TEST(DebianPackage, LintianFindsNoError) {
     PREFIX_OR_RETURN(root, QStringLiteral("deb"));
     if (QStandardPaths::findExecutable(QStringLiteral("lintian")).isEmpty())
         GTEST_SKIP() << "lintian is not installed (package lintian)";
-    const ToolRun lint =
-        RunTool(QStringLiteral("lintian"),
-                {QStringLiteral("--fail-on"), QStringLiteral("error"), Installed().debFile});
+    const ToolRun lint = RunTool(QStringLiteral("lintian"),
+                                 {QStringLiteral("--fail-on"), QStringLiteral("error"),
+                                  QStringLiteral("--display-info"), Installed().debFile});
     EXPECT_EQ(lint.exitCode, 0) << lint.output.toStdString();
     EXPECT_FALSE(lint.output.contains(QStringLiteral("E: "))) << lint.output.toStdString();
+    // The program is built with the distribution's hardening flags.
+    EXPECT_FALSE(lint.output.contains(QStringLiteral("hardening-"))) << lint.output.toStdString();
+}
+
+// The AppStream release is the package's version, and no address is given that the project
+// does not have.
+TEST(DebianPackage, MetadataNamesThePackagedRelease) {
+    PREFIX_OR_RETURN(root, QStringLiteral("deb"));
+    const QString version = Field(Installed().debFile, "Version");
+    const QByteArray metainfo =
+        ReadAll(root + QStringLiteral("/share/metainfo/org.tonnelix.tonnelix.metainfo.xml"));
+    EXPECT_TRUE(metainfo.contains(("<release version=\"" + version + "\" ").toUtf8()))
+        << version.toStdString() << "\n" << metainfo.toStdString();
+    EXPECT_FALSE(metainfo.contains("http")) << metainfo.toStdString();
+    EXPECT_TRUE(Field(Installed().debFile, "Homepage").isEmpty());
 }
 
 } // namespace
