@@ -118,7 +118,9 @@ TEST(ConsumptionChartTest, ThreeYearsCountPerYearThreeMonthsPerMonth) {
         for (const auto& e : c.entries) sums.add(e);
         const stats::ConsumptionChart chart = sums.result();
         EXPECT_EQ(chart.monthly, c.monthly) << c.name;
-        if (!c.periods.empty()) EXPECT_EQ(Periods(chart), c.periods) << c.name;
+        if (!c.periods.empty()) {
+            EXPECT_EQ(Periods(chart), c.periods) << c.name;
+        }
     }
 }
 
