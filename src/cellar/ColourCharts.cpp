@@ -26,8 +26,8 @@ void RenderChart(QPainter& painter, const QRectF& target, const std::function<QC
     QChart* chart = make();
     chart->setAnimationOptions(QChart::NoAnimation);
     scene.addItem(chart); // the scene owns it from here
-    // Fonts keep their screen size against a chart of about a thousand pixels wide.
-    const QSizeF size(1000, 1000 * target.height() / target.width());
+    // Fonts keep their screen size against a chart of about eight hundred pixels wide.
+    const QSizeF size(800, 800 * target.height() / target.width());
     chart->setGeometry(QRectF(QPointF(0, 0), size));
     if (chart->layout()) chart->layout()->activate();
     scene.setSceneRect(QRectF(QPointF(0, 0), size));

@@ -94,6 +94,7 @@ QChart* MakeWhenToDrinkChart(const stats::DrinkChart& chart) {
     auto* years = new QBarCategoryAxis;
     years->append(captions);
     if (captions.size() > 12) years->setLabelsAngle(-90);
+    years->setTruncateLabels(false);
     view->addAxis(years, Qt::AlignBottom);
     series->attachAxis(years);
     auto* bottles = new QValueAxis;
@@ -144,7 +145,8 @@ TQuandBoire::TQuandBoire(QWidget* parent) : QDialog(parent) {
     Graphique->setObjectName(QStringLiteral("Graphique"));
     Graphique->setRenderHint(QPainter::Antialiasing);
     Graphique->setFocusPolicy(Qt::NoFocus);
-    Graphique->setMinimumSize(fontMetrics().height() * 40, fontMetrics().height() * 18);
+    // Forty years and a dozen colours stay readable, their legend whole.
+    Graphique->setMinimumSize(fontMetrics().height() * 60, fontMetrics().height() * 26);
 
     Liste_barre = new QComboBox(this);
     Liste_barre->setObjectName(QStringLiteral("Liste_barre"));
@@ -288,9 +290,9 @@ void TQuandBoire::listWines() {
     const int bar = shownBar();
     if (bar >= 0 && static_cast<std::size_t>(bar) < chart_.bars.size())
         for (std::size_t i : chart_.bars[static_cast<std::size_t>(bar)].wines) {
-            const store::CellarWine& w = chart_.wines[i].wine;
+            const stats::DrinkWine& w = chart_.wines[i];
             rows.push_back({ui::ShownField(w.colour), ui::ShownField(w.appellation), ui::ShownField(w.domaine),
-                            ui::ShownField(w.vintage), ui::ShownField(w.peakYear), QString::number(chart_.wines[i].bottles),
+                            ui::ShownField(w.vintage), ui::ShownField(w.peakYear), QString::number(w.bottles),
                             ui::ShownField(w.location)});
         }
     model_->setRows(std::move(rows));

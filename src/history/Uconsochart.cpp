@@ -90,6 +90,7 @@ QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
     auto* periods = new QBarCategoryAxis;
     periods->append(captions);
     if (captions.size() > 12) periods->setLabelsAngle(-90);
+    periods->setTruncateLabels(false);
     view->addAxis(periods, Qt::AlignBottom);
     series->attachAxis(periods);
     value->attachAxis(periods);
@@ -150,7 +151,7 @@ TConsommation::TConsommation(QWidget* parent, std::string from, std::string to)
     Graphique->setObjectName(QStringLiteral("Graphique"));
     Graphique->setRenderHint(QPainter::Antialiasing);
     Graphique->setFocusPolicy(Qt::NoFocus);
-    Graphique->setMinimumSize(fontMetrics().height() * 44, fontMetrics().height() * 24);
+    Graphique->setMinimumSize(fontMetrics().height() * 60, fontMetrics().height() * 30);
     periode_ = new QLabel(this);
     periode_->setObjectName(QStringLiteral("periode"));
     periode_->setAlignment(Qt::AlignCenter);

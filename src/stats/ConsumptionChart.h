@@ -40,7 +40,7 @@ private:
     struct Drunk {
         int year;
         int month;
-        std::string colour;
+        std::size_t colour; // into colours_
         long bottles;
         double value;
     };
@@ -48,6 +48,7 @@ private:
     std::string fromKey_;
     std::string toKey_;
     std::vector<Drunk> drunk_;
+    std::vector<std::string> colours_; // right-trimmed, in the order first met
 };
 
 // Reads the consumption file once; no periods without a file.

@@ -43,22 +43,41 @@ DrinkAccumulator::DrinkAccumulator(const std::vector<std::string>& colourList, i
 }
 
 void DrinkAccumulator::add(long position, const store::CellarWine& wine) {
-    wines_.push_back({position, wine, std::max(0L, Whole(wine.quantity))});
+    std::string_view colour = wine.colour;
+    while (!colour.empty() && colour.back() == ' ') colour.remove_suffix(1);
+    // A cellar holds a handful of colours, most often the same one as the wine before.
+    std::size_t c = colourOf_.empty() ? 0 : colourOf_.back();
+    if (c >= colours_.size() || colours_[c] != colour) {
+        c = static_cast<std::size_t>(std::find(colours_.begin(), colours_.end(), colour) - colours_.begin());
+        if (c == colours_.size()) colours_.emplace_back(colour);
+    }
+    colourOf_.push_back(c);
+    peak_.push_back(PeakYear(wine));
+    wines_.push_back({position, wine.colour, wine.appellation, wine.domaine, wine.vintage, wine.peakYear,
+                      wine.location, std::max(0L, Whole(wine.quantity))});
 }
 
-DrinkChart DrinkAccumulator::result() const {
+DrinkChart DrinkAccumulator::result() {
     DrinkChart chart;
     chart.currentYear = currentYear_;
-    chart.wines = wines_;
 
     // The list's colours that occur, in its order, then the others in the order of their text.
-    std::map<std::string, bool> seen;
-    for (const DrinkWine& w : wines_) seen[store::RightTrim(w.wine.colour)] = true;
-    for (const std::string& term : listed_)
-        if (seen.erase(term)) chart.colours.push_back(term);
-    for (const auto& [term, unused] : seen) chart.colours.push_back(term);
-    std::map<std::string, std::size_t> colourIndex;
-    for (std::size_t i = 0; i < chart.colours.size(); ++i) colourIndex[chart.colours[i]] = i;
+    std::map<std::string, std::size_t> others;
+    std::vector<std::size_t> place(colours_.size(), 0);
+    std::vector<bool> listed(colours_.size(), false);
+    for (const std::string& term : listed_) {
+        const auto at = std::find(colours_.begin(), colours_.end(), term);
+        if (at == colours_.end()) continue;
+        place[static_cast<std::size_t>(at - colours_.begin())] = chart.colours.size();
+        listed[static_cast<std::size_t>(at - colours_.begin())] = true;
+        chart.colours.push_back(term);
+    }
+    for (std::size_t c = 0; c < colours_.size(); ++c)
+        if (!listed[c]) others[colours_[c]] = c;
+    for (const auto& [term, c] : others) {
+        place[c] = chart.colours.size();
+        chart.colours.push_back(term);
+    }
 
     DrinkBar past{DrinkBar::Kind::Past, 0, {}, 0, {}};
     DrinkBar none{DrinkBar::Kind::NoPeak, 0, {}, 0, {}};
@@ -66,7 +85,7 @@ DrinkChart DrinkAccumulator::result() const {
     years[currentYear_] = {DrinkBar::Kind::Year, currentYear_, {}, 0, {}};
     int last = currentYear_;
     for (std::size_t i = 0; i < wines_.size(); ++i) {
-        const int peak = PeakYear(wines_[i].wine);
+        const int peak = peak_[i];
         DrinkBar* bar = &none;
         if (peak > 0 && peak < currentYear_) {
             bar = &past;
@@ -76,7 +95,7 @@ DrinkChart DrinkAccumulator::result() const {
             last = std::max(last, peak);
         }
         if (bar->bottles.empty()) bar->bottles.assign(chart.colours.size(), 0);
-        bar->bottles[colourIndex[store::RightTrim(wines_[i].wine.colour)]] += wines_[i].bottles;
+        bar->bottles[place[colourOf_[i]]] += wines_[i].bottles;
         bar->total += wines_[i].bottles;
         bar->wines.push_back(i);
     }
@@ -92,6 +111,7 @@ DrinkChart DrinkAccumulator::result() const {
     }
     for (auto at = years.upper_bound(calendarEnd); at != years.end(); ++at) finish(at->second);
     if (!none.wines.empty()) finish(none);
+    chart.wines = std::move(wines_);
     return chart;
 }
 

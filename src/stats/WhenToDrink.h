@@ -22,9 +22,15 @@ struct DrinkBar {
     bool operator==(const DrinkBar&) const = default;
 };
 
+// What the list of a bar shows of a wine, as stored (padded, code page 1252).
 struct DrinkWine {
     long position = 0; // in the cellar file, from 0
-    store::CellarWine wine;
+    std::string colour;
+    std::string appellation;
+    std::string domaine;
+    std::string vintage;
+    std::string peakYear;
+    std::string location;
     long bottles = 0;
 };
 
@@ -48,12 +54,16 @@ public:
     DrinkAccumulator(const std::vector<std::string>& colourList, int currentYear);
 
     void add(long position, const store::CellarWine& wine);
-    DrinkChart result() const;
+    // The chart of the wines added; the accumulator is spent afterwards.
+    DrinkChart result();
 
 private:
     std::vector<std::string> listed_;
     int currentYear_;
     std::vector<DrinkWine> wines_;
+    std::vector<std::string> colours_; // right-trimmed, in the order first met
+    std::vector<std::size_t> colourOf_; // per wine, into colours_
+    std::vector<int> peak_;             // per wine, 0 for none
 };
 
 // Reads the cellar file once, under the current colour list and year; an empty chart (the
