@@ -12,7 +12,7 @@
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev qt6-tools-dev \
+PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-tools-dev \
             qt6-l10n-tools qt6-tools-dev-tools libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-dejavu-core xvfb xauth imagemagick poppler-utils xdotool \
             qt6-translations-l10n openbox dpkg-dev fakeroot lintian appstream desktop-file-utils \

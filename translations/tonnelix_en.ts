@@ -470,6 +470,22 @@
         <source>&amp;Aide</source>
         <translation>Hel&amp;p</translation>
     </message>
+    <message>
+        <source>&amp;Quand boire ?</source>
+        <translation>&amp;When to Drink</translation>
+    </message>
+    <message>
+        <source>Les bouteilles de la cave par année d&apos;apogée</source>
+        <translation>The bottles of the cellar by peak year</translation>
+    </message>
+    <message>
+        <source>&amp;Consommation</source>
+        <translation>&amp;Consumption</translation>
+    </message>
+    <message>
+        <source>Bouteilles bues et valeur bue, par couleur</source>
+        <translation>Bottles and value drunk, by colour</translation>
+    </message>
 </context>
 <context>
     <name>TProposBox</name>
@@ -659,6 +675,14 @@
     <message>
         <source>Place</source>
         <translation>Location</translation>
+    </message>
+    <message>
+        <source>&amp;Quand boire ?</source>
+        <translation>When to &amp;drink</translation>
+    </message>
+    <message>
+        <source>Les bouteilles de la cave par année d&apos;apogée</source>
+        <translation>The bottles of the cellar by peak year</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1500,14 @@
     <message>
         <source>A&amp;ppellation :</source>
         <translation>&amp;Appellation:</translation>
+    </message>
+    <message>
+        <source>Co&amp;nsommation</source>
+        <translation>Co&amp;nsumption</translation>
+    </message>
+    <message>
+        <source>Bouteilles bues et valeur bue de la période, par couleur</source>
+        <translation>Bottles and value drunk in the period, by colour</translation>
     </message>
 </context>
 <context>
@@ -2855,6 +2887,212 @@
     <message>
         <source>Ce fichier n&apos;est pas une base d&apos;appellations ni un tableau des millésimes : aucune base n&apos;a été modifiée.</source>
         <translation>This file is neither an appellation base nor a vintage chart: no base was changed.</translation>
+    </message>
+</context>
+<context>
+    <name>TQuandBoire</name>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Domaine</source>
+        <translation>Estate</translation>
+    </message>
+    <message>
+        <source>Année</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Apogée</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>Qté</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Bouteilles de la cave par année d&apos;apogée</source>
+        <translation>Bottles of the cellar by peak year</translation>
+    </message>
+    <message>
+        <source>Passé</source>
+        <translation>Past</translation>
+    </message>
+    <message>
+        <source>Sans apogée</source>
+        <translation>No peak year</translation>
+    </message>
+    <message>
+        <source>Bouteilles</source>
+        <translation>Bottles</translation>
+    </message>
+    <message>
+        <source>Quand boire ?</source>
+        <translation>When to drink</translation>
+    </message>
+    <message>
+        <source>%1 bouteilles</source>
+        <translation>%1 bottles</translation>
+    </message>
+    <message>
+        <source>Couleurs</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>Années d&apos;apogée</source>
+        <translation>Peak years</translation>
+    </message>
+    <message>
+        <source>A&amp;pogée :</source>
+        <translation>Peak &amp;year:</translation>
+    </message>
+    <message>
+        <source>&amp;Vins :</source>
+        <translation>&amp;Wines:</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Période d&apos;apogée dont les vins sont listés</source>
+        <translation>The peak years whose wines are listed</translation>
+    </message>
+    <message>
+        <source>Vins de la période ; un double clic ouvre leur zoom</source>
+        <translation>Wines of these years; a double click opens a wine</translation>
+    </message>
+    <message>
+        <source>Affiche les caractéristiques d&apos;un vin</source>
+        <translation>Shows the details of a wine</translation>
+    </message>
+    <message>
+        <source>Imprime le graphique</source>
+        <translation>Prints the chart</translation>
+    </message>
+    <message>
+        <source>Ferme la fenêtre</source>
+        <translation>Closes the window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>%1 : %2 bouteilles</source>
+        <translation>%1: %2 bottles</translation>
+    </message>
+    <message>
+        <source>%1, %2 : %3 bouteilles</source>
+        <translation>%1, %2: %3 bottles</translation>
+    </message>
+    <message>
+        <source>Aucun vin n&apos;est sélectionné</source>
+        <translation>No wine is selected</translation>
+    </message>
+</context>
+<context>
+    <name>TConsommation</name>
+    <message>
+        <source>Tout l&apos;historique</source>
+        <translation>The whole history</translation>
+    </message>
+    <message>
+        <source>Depuis le %1</source>
+        <translation>From %1</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;au %1</source>
+        <translation>Until %1</translation>
+    </message>
+    <message>
+        <source>Du %1 au %2</source>
+        <translation>From %1 to %2</translation>
+    </message>
+    <message>
+        <source>Bouteilles bues par mois</source>
+        <translation>Bottles drunk per month</translation>
+    </message>
+    <message>
+        <source>Bouteilles bues par année</source>
+        <translation>Bottles drunk per year</translation>
+    </message>
+    <message>
+        <source>Valeur bue</source>
+        <translation>Value drunk</translation>
+    </message>
+    <message>
+        <source>Bouteilles</source>
+        <translation>Bottles</translation>
+    </message>
+    <message>
+        <source>Valeur</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Consommation</source>
+        <translation>Consumption</translation>
+    </message>
+    <message>
+        <source>%1 bouteilles</source>
+        <translation>%1 bottles</translation>
+    </message>
+    <message>
+        <source>Couleurs</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>%1 bouteilles, %2</source>
+        <translation>%1 bottles, %2</translation>
+    </message>
+    <message>
+        <source>Périodes</source>
+        <translation>Periods</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Imprime le graphique</source>
+        <translation>Prints the chart</translation>
+    </message>
+    <message>
+        <source>Ferme la fenêtre</source>
+        <translation>Closes the window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@
 #include "cellar/CellarReport.h"
 #include "cellar/CellarState.h"
 #include "cellar/Unouveau.h"
+#include "cellar/Uboire.h"
 #include "cellar/Usortie.h"
 #include "cellar/Uzoom.h"
 #include "stats/Ustat.h"
@@ -103,10 +104,11 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
     BitBtn5 = ui::PictureButton(this, "BitBtn5", ui::Picture::Search);
     BitBtn4 = ui::PictureButton(this, "BitBtn4", ui::Picture::Printer);
     BitBtn7 = ui::PictureButton(this, "BitBtn7", ui::Picture::Chart);
+    BitBtn9 = ui::PictureButton(this, "BitBtn9", ui::Picture::Glass);
     BitBtn1 = ui::PictureButton(this, "BitBtn1", ui::Picture::Ok);
     BitBtn8 = ui::PictureButton(this, "BitBtn8", ui::Picture::Help);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {BitBtn3, BitBtn6, BitBtn5, BitBtn4, BitBtn7, BitBtn1, BitBtn8}) buttons->addWidget(b);
+    for (QPushButton* b : {BitBtn3, BitBtn6, BitBtn5, BitBtn4, BitBtn7, BitBtn9, BitBtn1, BitBtn8}) buttons->addWidget(b);
     // Enter is the OK button's, except in a criterion, where it would close the book mid-search.
     BitBtn1->setDefault(true);
     for (QWidget* criterion : std::initializer_list<QWidget*>{Liste_coul, Liste_region, Recherche, allWines_, toDrink_})
@@ -145,6 +147,7 @@ TLivre::TLivre(QWidget* parent) : QDialog(parent) {
     connect(BitBtn6, &QPushButton::clicked, this, &TLivre::BitBtn6Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TLivre::BitBtn4Click);
     connect(BitBtn7, &QPushButton::clicked, this, &TLivre::BitBtn7Click);
+    connect(BitBtn9, &QPushButton::clicked, this, &TLivre::BitBtn9Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn8, &QPushButton::clicked, this, [] { ui::ShowHelpTopic(kHelpTopic); });
     ui::InstallHelpKey(this, kHelpTopic);
@@ -175,6 +178,7 @@ void TLivre::retranslateUi() {
     BitBtn5->setText(tr("&Zoom"));
     BitBtn4->setText(tr("&Imprimer"));
     BitBtn7->setText(tr("S&tatistiques"));
+    BitBtn9->setText(tr("&Quand boire ?"));
     BitBtn1->setText(tr("&OK"));
     BitBtn8->setText(tr("&Aide"));
     const struct {
@@ -192,6 +196,7 @@ void TLivre::retranslateUi() {
         {BitBtn5, tr("Affiche les caractéristiques d'un vin")},
         {BitBtn4, tr("Imprime le contenu de la sélection")},
         {BitBtn7, tr("Statistiques sur le contenu de la cave")},
+        {BitBtn9, tr("Les bouteilles de la cave par année d'apogée")},
         {BitBtn1, tr("Retour à l'écran principal")},
         {BitBtn8, tr("Accès à l'aide")},
         {Nb, tr("Nombre de bouteilles séléctionnées")},
@@ -312,5 +317,16 @@ void TLivre::BitBtn7Click() {
     cellar::State().selectedRow = selectedRow();
     TStatForm form(this);
     ui::ExecModal(form);
+    reselect();
+}
+
+void TLivre::BitBtn9Click() {
+    cellar::State().selectedRow = selectedRow();
+    {
+        TQuandBoire form(this);
+        ui::ExecModal(form);
+    }
+    // A wine changed from the chart's zoom shows in the book at once.
+    Cherch();
     reselect();
 }

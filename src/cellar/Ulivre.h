@@ -35,6 +35,7 @@ public:
     void BitBtn6Click(); // take bottles out
     void BitBtn4Click(); // print
     void BitBtn7Click(); // statistics
+    void BitBtn9Click(); // when to drink
 
     // The selected row, or -1.
     int selectedRow() const;
@@ -63,6 +64,7 @@ private:
     QPushButton* BitBtn5;
     QPushButton* BitBtn4;
     QPushButton* BitBtn7;
+    QPushButton* BitBtn9;
     QPushButton* BitBtn1;
     QPushButton* BitBtn8;
     QLineEdit* Nb;

@@ -21,6 +21,7 @@
 #include "history/ConsumedEntries.h"
 #include "history/ConsumptionReport.h"
 #include "history/HistoryState.h"
+#include "history/Uconsochart.h"
 #include "history/Uresto.h"
 #include "history/Uzoomconso.h"
 #include "store/RecordCache.h"
@@ -122,10 +123,11 @@ TConsovin::TConsovin(QWidget* parent) : QDialog(parent) {
     BitBtn5 = Button(this, "BitBtn5", ui::Picture::Search);
     BitBtn3 = Button(this, "BitBtn3", ui::Picture::Dishes);
     BitBtn4 = Button(this, "BitBtn4", ui::Picture::Printer);
+    BitBtn6 = Button(this, "BitBtn6", ui::Picture::Chart);
     BitBtn1 = Button(this, "BitBtn1", ui::Picture::Ok);
     BitBtn8 = Button(this, "BitBtn8", ui::Picture::Help);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {BitBtn5, BitBtn3, BitBtn4, BitBtn1, BitBtn8})
+    for (QPushButton* b : {BitBtn5, BitBtn3, BitBtn4, BitBtn6, BitBtn1, BitBtn8})
         buttons->addWidget(b);
 
     auto* main = new QVBoxLayout(this);
@@ -134,7 +136,8 @@ TConsovin::TConsovin(QWidget* parent) : QDialog(parent) {
     main->addLayout(buttons);
 
     QWidget* order[] = {Liste_coul, Liste_appellation, Date_deb, date_fin, Recherche, BitBtn2,
-                        Liste_vins, BitBtn5,           BitBtn3,  BitBtn4,  BitBtn1,   BitBtn8};
+                        Liste_vins, BitBtn5,           BitBtn3,  BitBtn4,  BitBtn6,   BitBtn1,
+                        BitBtn8};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -151,6 +154,7 @@ TConsovin::TConsovin(QWidget* parent) : QDialog(parent) {
     });
     connect(BitBtn3, &QPushButton::clicked, this, &TConsovin::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TConsovin::BitBtn4Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TConsovin::BitBtn6Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn8, &QPushButton::clicked, this, [] { ui::ShowHelpTopic(kHelpTopic); });
     ui::InstallHelpKey(this, kHelpTopic);
@@ -181,6 +185,7 @@ void TConsovin::retranslateUi() {
     BitBtn5->setText(tr("&Zoom"));
     BitBtn3->setText(tr("&Extérieur"));
     BitBtn4->setText(tr("&Imprimer"));
+    BitBtn6->setText(tr("Co&nsommation"));
     BitBtn1->setText(tr("&OK"));
     BitBtn8->setText(tr("&Aide"));
     const struct {
@@ -197,6 +202,7 @@ void TConsovin::retranslateUi() {
         {BitBtn5, tr("Zoom sur un vin consommé")},
         {BitBtn3, tr("Saisie d'un vin consommé à l'extérieur")},
         {BitBtn4, tr("Imprime le contenu de la sélection")},
+        {BitBtn6, tr("Bouteilles bues et valeur bue de la période, par couleur")},
         {BitBtn1, tr("Retour à l'écran principal")},
         {BitBtn8, tr("Accès à l'aide")},
     };
@@ -341,4 +347,19 @@ void TConsovin::BitBtn3Click() {
 void TConsovin::BitBtn4Click() {
     if (model_->rowCount() == 0) return;
     history::PrintConsumptionReport();
+}
+
+void TConsovin::BitBtn6Click() {
+    std::string from;
+    std::string to;
+    if (!history::PeriodBound(ui::StoredBytes(Date_deb->displayText()), from)) {
+        ui::ShowMessageNumber(tr("Date de début de période incorrecte"), 19);
+        return;
+    }
+    if (!history::PeriodBound(ui::StoredBytes(date_fin->displayText()), to)) {
+        ui::ShowMessageNumber(tr("Date de fin de période incorrecte"), 20);
+        return;
+    }
+    TConsommation form(this, from, to);
+    ui::ExecModal(form);
 }

@@ -32,6 +32,7 @@ public:
     void BitBtn5Click(); // edit the selected entry
     void BitBtn3Click(); // a wine drunk elsewhere
     void BitBtn4Click(); // print the rows
+    void BitBtn6Click(); // the consumption chart of the period
 
     // The selected row, or -1.
     int selectedRow() const;
@@ -57,6 +58,7 @@ private:
     QPushButton* BitBtn5;
     QPushButton* BitBtn3;
     QPushButton* BitBtn4;
+    QPushButton* BitBtn6;
     QPushButton* BitBtn1;
     QPushButton* BitBtn8;
     QLabel* colourLabel_;

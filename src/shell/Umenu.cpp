@@ -11,7 +11,9 @@
 #include "backup/Usave.h"
 #include "cellar/Ulivre.h"
 #include "exchange/Exchange.h"
+#include "cellar/Uboire.h"
 #include "history/Uconso.h"
+#include "history/Uconsochart.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -90,11 +92,17 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* dishes =
         addItem(advice, "AllianceMetsVins1", QT_TRANSLATE_NOOP("TMenu", "Alliance &Mets/Vins"),
                 QT_TRANSLATE_NOOP("TMenu", "Mariages entre Mets et Vins"));
+    QAction* whenToDrink =
+        addItem(advice, "Quandboire1", QT_TRANSLATE_NOOP("TMenu", "&Quand boire ?"),
+                QT_TRANSLATE_NOOP("TMenu", "Les bouteilles de la cave par année d'apogée"));
 
     QMenu* search = newMenu("Recherche1", QT_TRANSLATE_NOOP("TMenu", "&Recherche"));
     QAction* drunk =
         addItem(search, "Vinsconsommes1", QT_TRANSLATE_NOOP("TMenu", "&Vins consommés"),
                 QT_TRANSLATE_NOOP("TMenu", "Consulte les vins consommés"));
+    QAction* consumption =
+        addItem(search, "Consommation1", QT_TRANSLATE_NOOP("TMenu", "&Consommation"),
+                QT_TRANSLATE_NOOP("TMenu", "Bouteilles bues et valeur bue, par couleur"));
 
     QMenu* admin = newMenu("Administration1", QT_TRANSLATE_NOOP("TMenu", "A&dministration"));
     QAction* base = addItem(admin, "Basesdesvins1", QT_TRANSLATE_NOOP("TMenu", "&Bases des vins"),
@@ -164,7 +172,7 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     QAction* about = addItem(help, "Apropos1", QT_TRANSLATE_NOOP("TMenu", "à &propos de..."),
                              QT_TRANSLATE_NOOP("TMenu", "A propos de Tonnelix..."));
 
-    for (QAction* item : {open, chooseWine, dishes, drunk, base, quit, contents, helpSearch, about, save,
+    for (QAction* item : {open, chooseWine, dishes, whenToDrink, drunk, consumption, base, quit, contents, helpSearch, about, save,
                           restore, import, exportCellar, update})
         item->setEnabled(true);
     connect(open, &QAction::triggered, this, [this] {
@@ -180,6 +188,14 @@ TMenu::TMenu(QWidget* parent) : QMainWindow(parent) {
     connect(dishes, &QAction::triggered, this, [this] {
         TChoixplat choixplat(this);
         ui::ExecModal(choixplat);
+    });
+    connect(whenToDrink, &QAction::triggered, this, [this] {
+        TQuandBoire window(this);
+        ui::ExecModal(window);
+    });
+    connect(consumption, &QAction::triggered, this, [this] {
+        TConsommation window(this, {}, {});
+        ui::ExecModal(window);
     });
     connect(drunk, &QAction::triggered, this, [this] {
         TConsovin consovin(this);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "store/State.h"
 #include "ui/Cp1252.h"
 
 namespace stats {
@@ -17,11 +18,19 @@ QString GroupCaption(View view) {
                                   : QCoreApplication::translate("TStatForm", "Région");
 }
 
+QColor ToQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
 ui::PieChart StatChart(const Statistics& statistics, View view) {
     ui::PieChart chart;
     chart.title = ChartTitle(view);
-    for (const Slice& slice : statistics.slices)
-        chart.slices.push_back({ui::ToQString(slice.label), static_cast<double>(slice.value)});
+    const WinePalette palette(store::State().lists.colours.entries);
+    for (const Slice& slice : statistics.slices) {
+        ui::PieSlice pie{ui::ToQString(slice.label), static_cast<double>(slice.value), {}};
+        if (view == View::ByColour) pie.colour = ToQColor(palette.colourOf(slice.label));
+        chart.slices.push_back(std::move(pie));
+    }
     return chart;
 }
 

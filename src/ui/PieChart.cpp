@@ -121,6 +121,15 @@ QColor PieSliceColour(int index) {
     return palette[((index % count) + count) % count];
 }
 
+namespace {
+
+QColor SliceColour(const PieChart& chart, int index) {
+    const QColor own = chart.slices[static_cast<std::size_t>(index)].colour;
+    return own.isValid() ? own : PieSliceColour(index);
+}
+
+} // namespace
+
 PieLayout LayOutPieChart(const PieChart& chart, const QRectF& target, const QFont& font,
                          QPaintDevice* device) {
     PieLayout layout;
@@ -238,7 +247,7 @@ void PaintPieChart(QPainter& painter, const PieChart& chart, const QRectF& targe
         };
         // The side wall first, on the front half only: its parts never cover one another.
         for (const Arc& arc : arcs) {
-            const QColor colour = PieSliceColour(arc.slice);
+            const QColor colour = SliceColour(chart, arc.slice);
             const double lo = arc.start - arc.sweep, hi = arc.start;
             for (int k = -2; k <= 1; ++k) {
                 const double from = std::max(lo, 180.0 + 360 * k),
@@ -255,7 +264,7 @@ void PaintPieChart(QPainter& painter, const PieChart& chart, const QRectF& targe
             }
         }
         for (const Arc& arc : arcs) {
-            const QColor colour = PieSliceColour(arc.slice);
+            const QColor colour = SliceColour(chart, arc.slice);
             QPolygonF top;
             top << p.at(0, 0);
             arcPoints(arc.start, arc.start - arc.sweep, 0, top);

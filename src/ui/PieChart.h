@@ -3,6 +3,7 @@
 // columns, pushed apart so that they never overlap.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPolygonF>
 #include <QRectF>
@@ -19,6 +20,7 @@ namespace ui {
 struct PieSlice {
     QString label;
     double value = 0;
+    QColor colour; // invalid: the colour of its place in the series
 };
 
 struct PieChart {

@@ -100,6 +100,18 @@ void PaintPage(QPainter& painter, const ReportPage& page, double pixelsPerMm) {
             case ReportItem::Kind::Pie:
                 if (item.chart) PaintPieChart(painter, *item.chart, rect, FontOf(item.font));
                 break;
+            case ReportItem::Kind::Swatch:
+                painter.setPen(QPen(Qt::black, pen));
+                painter.setBrush(item.fill);
+                painter.drawRect(rect);
+                break;
+            case ReportItem::Kind::Drawing:
+                if (item.drawing) {
+                    painter.save();
+                    (*item.drawing)(painter, rect);
+                    painter.restore();
+                }
+                break;
             }
         }
     }
@@ -218,6 +230,26 @@ ReportBand& ReportBand::pieChart(const QRectF& rect, PieChart chart, ReportFont 
     item.rect = rect;
     item.font = font;
     item.chart = std::make_shared<const PieChart>(std::move(chart));
+    items.push_back(std::move(item));
+    return *this;
+}
+
+ReportBand& ReportBand::swatch(const QRectF& rect, const QColor& fill) {
+    ReportItem item;
+    item.kind = ReportItem::Kind::Swatch;
+    item.rect = rect;
+    item.fill = fill;
+    items.push_back(std::move(item));
+    return *this;
+}
+
+ReportBand& ReportBand::drawing(const QRectF& rect,
+                                std::function<void(QPainter&, const QRectF&)> paint) {
+    ReportItem item;
+    item.kind = ReportItem::Kind::Drawing;
+    item.rect = rect;
+    item.drawing = std::make_shared<const std::function<void(QPainter&, const QRectF&)>>(
+        std::move(paint));
     items.push_back(std::move(item));
     return *this;
 }

@@ -5,12 +5,14 @@
 // chosen in the printer set-up, or a PDF file.
 #pragma once
 
+#include <QColor>
 #include <QDate>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "ui/Icons.h"
 #include "ui/PieChart.h"
 
+class QPainter;
 class QPrinter;
 
 namespace ui {
@@ -38,7 +41,7 @@ struct ReportFont {
 };
 
 struct ReportItem {
-    enum class Kind { Text, Rule, Picture, DashedCircle, Frame, Pie };
+    enum class Kind { Text, Rule, Picture, DashedCircle, Frame, Pie, Swatch, Drawing };
     Kind kind = Kind::Text;
     QRectF rect; // millimetres from the band's top left corner; a rule is its top edge
     QString text;
@@ -46,6 +49,9 @@ struct ReportItem {
     int flags = Qt::AlignLeft | Qt::AlignVCenter;
     Picture picture = Picture::Emblem;
     std::shared_ptr<const PieChart> chart; // of a pie, shared by the copies of the band
+    QColor fill;                           // of a swatch
+    // Paints a drawing into its rectangle, given in the painter's own units.
+    std::shared_ptr<const std::function<void(QPainter&, const QRectF&)>> drawing;
 };
 
 class ReportBand {
@@ -64,6 +70,10 @@ public:
     ReportBand& frame(const QRectF& rect);
     // The same chart the window shows, its labels in the given font.
     ReportBand& pieChart(const QRectF& rect, PieChart chart, ReportFont font = {});
+    // A small square of colour framed in black, as a legend shows it.
+    ReportBand& swatch(const QRectF& rect, const QColor& fill);
+    // A picture the caller paints itself, such as a chart of the window.
+    ReportBand& drawing(const QRectF& rect, std::function<void(QPainter&, const QRectF&)> paint);
 
     // The texts of the band in the order they were added.
     QStringList texts() const;

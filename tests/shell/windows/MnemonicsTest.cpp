@@ -16,6 +16,7 @@
 #include "advice/UChoixp.h"
 #include "advice/Uchoixv.h"
 #include "cellar/CellarState.h"
+#include "cellar/Uboire.h"
 #include "cellar/Ucaract.h"
 #include "cellar/Ulivre.h"
 #include "cellar/Unouveau.h"
@@ -23,6 +24,7 @@
 #include "cellar/Usticker.h"
 #include "cellar/Uzoom.h"
 #include "history/Uconso.h"
+#include "history/Uconsochart.h"
 #include "history/Uresto.h"
 #include "history/Uzoomconso.h"
 #include "shell/Umenu.h"
@@ -97,6 +99,8 @@ TEST_F(MnemonicsTest, EveryWindowHasItsOwnLetters) {
         {"TChoixvin", [] { return std::make_unique<TChoixvin>(); }, {}},
         {"TChoixplat", [] { return std::make_unique<TChoixplat>(); }, {}},
         {"TStatForm", [] { return std::make_unique<TStatForm>(); }, {}},
+        {"TQuandBoire", [] { return std::make_unique<TQuandBoire>(); }, {}},
+        {"TConsommation", [] { return std::make_unique<TConsommation>(nullptr, "", ""); }, {}},
         {"Tadminbase", [] { return std::make_unique<Tadminbase>(); }, {"BitBtn3"}},
     };
     for (bool english : {false, true}) {
