@@ -33,8 +33,8 @@ TEST(CatalogueTest, LupdateFindsEveryTextTranslatedAndChangesNothing) {
     lupdate.start(QStringLiteral(TONNELIX_CMAKE),
                   {QStringLiteral("-DLUPDATE=" TONNELIX_LUPDATE),
                    QStringLiteral("-DSOURCE_DIR=" TONNELIX_SOURCE_DIR),
-                   QStringLiteral("-DCATALOGUE=") + copy,
-                   QStringLiteral("-P"), QStringLiteral(TONNELIX_LUPDATE_SCRIPT)});
+                   QStringLiteral("-DCATALOGUE=") + copy, QStringLiteral("-P"),
+                   QStringLiteral(TONNELIX_LUPDATE_SCRIPT)});
     ASSERT_TRUE(lupdate.waitForFinished(120000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
     // A warning means a text lupdate could not place, which no catalogue would then hold.
