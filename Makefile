@@ -1,6 +1,8 @@
 # make run   - install what is missing, build, start Tonnelix in its data folder
 #              (created on first run with the shipped reference files)
 # make test  - install what is missing, build, run every test
+# make translations - bring the English catalogue up to date with the sources (lupdate, keeping
+#                     every finished translation) and compile the language modules (lrelease)
 # make bench - build and run the benchmarks
 # make deb   - build the Debian package
 # make test-package - install the package by apt into a minimal Debian 12 root, start it there
@@ -21,7 +23,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-
 # Only make test-package needs these; make test does without them.
 PACKAGE_TEST_PACKAGES := mmdebstrap xvfb xauth xdotool imagemagick appstream desktop-file-utils
 
-.PHONY: deps build run test bench deb clean fuzz test-asan test-package test-reproducible
+.PHONY: deps build run test bench deb clean fuzz test-asan test-package test-reproducible translations
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -72,6 +74,9 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+translations: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target translations
 
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>Exchange</name>
+    <message>
+        <source>Fichier Texte (*.txt);;Tous (*)</source>
+        <translation>Text file (*.txt);;All (*)</translation>
+    </message>
+    <message>
+        <source>Export de la cave dans un fichier</source>
+        <translation>Export of the cellar to a file</translation>
+    </message>
+    <message>
+        <source>Import d&apos;un fichier dans la cave</source>
+        <translation>Import of a file into the cellar</translation>
+    </message>
+    <message>
+        <source>Ne plus afficher les erreurs suivantes ? (encore %1 ligne(s) en échec)</source>
+        <translation>Stop showing the next errors? (%1 more line(s) canceled)</translation>
+    </message>
+    <message>
+        <source>Ce fichier est le fichier de la cave : il ne peut pas être importé dans la cave.</source>
+        <translation>This file is the cellar file: it cannot be imported into the cellar.</translation>
+    </message>
+    <message>
+        <source>Ce fichier est le fichier de la cave : la cave ne peut pas y être exportée.</source>
+        <translation>This file is the cellar file: the cellar cannot be exported to it.</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Page d&apos;aide introuvable</source>
@@ -84,6 +111,13 @@
     <message>
         <source>Erreur</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>MaskedBox</name>
+    <message>
+        <source>jj/mm/aaaa</source>
+        <translation>dd/mm/yyyy</translation>
     </message>
 </context>
 <context>
@@ -266,6 +300,946 @@
     <message>
         <source>Avertissement</source>
         <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>Miseajourform</name>
+    <message>
+        <source>Mise à jour des bases de données</source>
+        <translation>Update of the databases</translation>
+    </message>
+    <message>
+        <source>Bases de données (*.ref)</source>
+        <translation>Databases (*.ref)</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas une base d&apos;appellations ni un tableau des millésimes : aucune base n&apos;a été modifiée.</source>
+        <translation>This file is neither an appellation base nor a vintage chart: no base was changed.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Page </source>
+        <translation>Page </translation>
+    </message>
+    <message>
+        <source>Enregistrer en PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Enregistre le rapport dans un fichier PDF</source>
+        <translation>Saves the report in a PDF file</translation>
+    </message>
+    <message>
+        <source>Documents PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être écrit.</source>
+        <translation>The file %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée. Choisissez « Prévisualisation : Oui » dans les options pour enregistrer le rapport en PDF.</source>
+        <translation>No printer is installed. Choose “Preview: Yes” in the options to save the report as a PDF.</translation>
+    </message>
+    <message>
+        <source>L&apos;impression sur %1 a échoué.</source>
+        <translation>Printing on %1 failed.</translation>
+    </message>
+    <message>
+        <source>Configuration de l&apos;imprimante</source>
+        <translation>Printer set-up</translation>
+    </message>
+</context>
+<context>
+    <name>TAutre_base</name>
+    <message>
+        <source>Autres bases de données</source>
+        <translation>Other lists</translation>
+    </message>
+    <message>
+        <source>Liste</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>Ordre</source>
+        <translation>Order</translation>
+    </message>
+    <message>
+        <source>&amp;Couleurs</source>
+        <translation>&amp;Colours</translation>
+    </message>
+    <message>
+        <source>&amp;Régions</source>
+        <translation>&amp;Regions</translation>
+    </message>
+    <message>
+        <source>A&amp;ppréciations</source>
+        <translation>Ra&amp;tings</translation>
+    </message>
+    <message>
+        <source>&amp;Volumes</source>
+        <translation>Bottle &amp;sizes</translation>
+    </message>
+    <message>
+        <source>Pas de &amp;Tri</source>
+        <translation>&amp;Unsorted</translation>
+    </message>
+    <message>
+        <source>Tri alp&amp;habétique</source>
+        <translation>&amp;Alphabetical order</translation>
+    </message>
+    <message>
+        <source>&amp;Nom :</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Liste :</source>
+        <translation>&amp;List:</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élément à ajouter</source>
+        <translation>Name of the item to add</translation>
+    </message>
+    <message>
+        <source>Monte ou descend un élément</source>
+        <translation>Moves an item up or down</translation>
+    </message>
+    <message>
+        <source>Ajoute l&apos;élément à la liste</source>
+        <translation>Adds the item to the list</translation>
+    </message>
+    <message>
+        <source>Supprime l&apos;élément sélectionné</source>
+        <translation>Removes the selected item</translation>
+    </message>
+    <message>
+        <source>Enregistre les listes et ferme la fenêtre</source>
+        <translation>Saves the lists and closes the window</translation>
+    </message>
+    <message>
+        <source>Ferme la fenêtre sans enregistrer</source>
+        <translation>Closes the window without saving</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Opens the help</translation>
+    </message>
+    <message>
+        <source>&amp;Ajoute</source>
+        <translation>A&amp;dd</translation>
+    </message>
+    <message>
+        <source>&amp;Supprime</source>
+        <translation>Re&amp;move</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aid&amp;e</source>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
+    <name>TChoixp_report</name>
+    <message>
+        <source>Association Mets/Vins</source>
+        <translation>Food and wine pairing</translation>
+    </message>
+    <message>
+        <source>Plat :</source>
+        <translation>Dish:</translation>
+    </message>
+</context>
+<context>
+    <name>TChoixplat</name>
+    <message>
+        <source>Mariage Mets / Vins</source>
+        <translation>Food and wine pairing</translation>
+    </message>
+    <message>
+        <source>&amp;Entrées</source>
+        <translation>&amp;Starters</translation>
+    </message>
+    <message>
+        <source>&amp;Plats</source>
+        <translation>&amp;Main courses</translation>
+    </message>
+    <message>
+        <source>&amp;Fromages</source>
+        <translation>&amp;Cheeses</translation>
+    </message>
+    <message>
+        <source>&amp;Desserts</source>
+        <translation>&amp;Desserts</translation>
+    </message>
+    <message>
+        <source>Sélectionne les entrées</source>
+        <translation>Shows the starters</translation>
+    </message>
+    <message>
+        <source>Sélectionne les plats de résistance</source>
+        <translation>Shows the main courses</translation>
+    </message>
+    <message>
+        <source>Sélectionne les fromages</source>
+        <translation>Shows the cheeses</translation>
+    </message>
+    <message>
+        <source>Sélectionne les desserts</source>
+        <translation>Shows the desserts</translation>
+    </message>
+    <message>
+        <source>P&amp;lats :</source>
+        <translation>D&amp;ishes:</translation>
+    </message>
+    <message>
+        <source>&amp;Vins :</source>
+        <translation>&amp;Wines:</translation>
+    </message>
+    <message>
+        <source>Température :</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>&amp;Tous les vins</source>
+        <translation>&amp;All wines</translation>
+    </message>
+    <message>
+        <source>Les vins de la &amp;cave</source>
+        <translation>Wines in the c&amp;ellar</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Liste des mets</source>
+        <translation>Dishes</translation>
+    </message>
+    <message>
+        <source>Liste des vins</source>
+        <translation>Wines</translation>
+    </message>
+    <message>
+        <source>Température de service</source>
+        <translation>Serving temperature</translation>
+    </message>
+    <message>
+        <source>Filtre sur l&apos;affichage des vins</source>
+        <translation>Which wines to show</translation>
+    </message>
+    <message>
+        <source>Imprime la sélection</source>
+        <translation>Prints the selection</translation>
+    </message>
+    <message>
+        <source>Retour à l&apos;écran principal</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Aucun plat n&apos;est sélectionné</source>
+        <translation>No dish is selected</translation>
+    </message>
+</context>
+<context>
+    <name>TChoixv_report</name>
+    <message>
+        <source>Température de service :</source>
+        <translation>Serving temperature:</translation>
+    </message>
+    <message>
+        <source>Période de garde :</source>
+        <translation>Keeping period:</translation>
+    </message>
+    <message>
+        <source>Plats :</source>
+        <translation>Dishes:</translation>
+    </message>
+    <message>
+        <source>Millésimes :</source>
+        <translation>Vintages:</translation>
+    </message>
+</context>
+<context>
+    <name>TChoixvin</name>
+    <message>
+        <source>Choisir un vin...</source>
+        <translation>Choose a wine...</translation>
+    </message>
+    <message>
+        <source>&amp;Couleur :</source>
+        <translation>&amp;Colour:</translation>
+    </message>
+    <message>
+        <source>&amp;Tous les vins</source>
+        <translation>&amp;All wines</translation>
+    </message>
+    <message>
+        <source>Les &amp;vins de la cave</source>
+        <translation>&amp;Wines in the cellar</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ractéristiques</source>
+        <translation>Cha&amp;racteristics</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Filtre sur l&apos;affichage des vins</source>
+        <translation>Which wines to show</translation>
+    </message>
+    <message>
+        <source>Liste des appellations</source>
+        <translation>Appellations</translation>
+    </message>
+    <message>
+        <source>Caractéristiques d&apos;une appellation</source>
+        <translation>Characteristics of an appellation</translation>
+    </message>
+    <message>
+        <source>Retour à l&apos;écran principal</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Aucun vin n&apos;est sélectionné</source>
+        <translation>No wine is selected</translation>
+    </message>
+</context>
+<context>
+    <name>TConsommation</name>
+    <message>
+        <source>Consommation</source>
+        <translation>Consumption</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Imprime le graphique</source>
+        <translation>Prints the chart</translation>
+    </message>
+    <message>
+        <source>Ferme la fenêtre</source>
+        <translation>Closes the window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>TConsovin</name>
+    <message>
+        <source>Vins consommés</source>
+        <translation>Wines drunk</translation>
+    </message>
+    <message>
+        <source>&amp;Couleur :</source>
+        <translation>&amp;Colour:</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Période &amp;du :</source>
+        <translation>Period &amp;from:</translation>
+    </message>
+    <message>
+        <source>a&amp;u :</source>
+        <translation>&amp;to:</translation>
+    </message>
+    <message>
+        <source>Rec&amp;herche :</source>
+        <translation>&amp;Search:</translation>
+    </message>
+    <message>
+        <source>&amp;R.A.Z</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Extérieur</source>
+        <translation>&amp;Elsewhere</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Couleur recherchée</source>
+        <translation>Colour to look for</translation>
+    </message>
+    <message>
+        <source>Appellation recherchée</source>
+        <translation>Appellation to look for</translation>
+    </message>
+    <message>
+        <source>Premier jour de la période</source>
+        <translation>First day of the period</translation>
+    </message>
+    <message>
+        <source>Dernier jour de la période</source>
+        <translation>Last day of the period</translation>
+    </message>
+    <message>
+        <source>Texte à rechercher</source>
+        <translation>Text to look for</translation>
+    </message>
+    <message>
+        <source>Supprime tous les critères de recherche</source>
+        <translation>Clears every search criterion</translation>
+    </message>
+    <message>
+        <source>Zoom sur un vin consommé</source>
+        <translation>Shows and corrects the wine drunk</translation>
+    </message>
+    <message>
+        <source>Saisie d&apos;un vin consommé à l&apos;extérieur</source>
+        <translation>Records a wine drunk elsewhere</translation>
+    </message>
+    <message>
+        <source>Imprime le contenu de la sélection</source>
+        <translation>Prints the wines listed</translation>
+    </message>
+    <message>
+        <source>Retour à l&apos;écran principal</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Millésime</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Bu le</source>
+        <translation>Drunk on</translation>
+    </message>
+    <message>
+        <source>Appréciation</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>Aucun vin n&apos;est sélectionné</source>
+        <translation>No wine is selected</translation>
+    </message>
+    <message>
+        <source>Date de début de période incorrecte</source>
+        <translation>The start date of the period is incorrect</translation>
+    </message>
+    <message>
+        <source>Date de fin de période incorrecte</source>
+        <translation>The end date of the period is incorrect</translation>
+    </message>
+    <message>
+        <source>A&amp;ppellation :</source>
+        <translation>&amp;Appellation:</translation>
+    </message>
+    <message>
+        <source>Co&amp;nsommation</source>
+        <translation>Co&amp;nsumption</translation>
+    </message>
+    <message>
+        <source>Bouteilles bues et valeur bue de la période, par couleur</source>
+        <translation>Bottles and value drunk in the period, by colour</translation>
+    </message>
+</context>
+<context>
+    <name>TExitForm</name>
+    <message>
+        <source>Sortie d&apos;un vin de la cave</source>
+        <translation>Taking wine out of the cellar</translation>
+    </message>
+    <message>
+        <source>Domaine ou Château :</source>
+        <translation>Estate or château:</translation>
+    </message>
+    <message>
+        <source>Couleur :</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>Région :</source>
+        <translation>Region:</translation>
+    </message>
+    <message>
+        <source>Quantité :</source>
+        <translation>Quantity:</translation>
+    </message>
+    <message>
+        <source>Appellation :</source>
+        <translation>Appellation:</translation>
+    </message>
+    <message>
+        <source>Millésime :</source>
+        <translation>Vintage:</translation>
+    </message>
+    <message>
+        <source>Propriétaire :</source>
+        <translation>Owner:</translation>
+    </message>
+    <message>
+        <source>Bouteille :</source>
+        <translation>Bottle:</translation>
+    </message>
+    <message>
+        <source>Remarques :</source>
+        <translation>Remarks:</translation>
+    </message>
+    <message>
+        <source>Lieu d&apos;achat :</source>
+        <translation>Place of purchase:</translation>
+    </message>
+    <message>
+        <source>Date d&apos;achat :</source>
+        <translation>Purchase date:</translation>
+    </message>
+    <message>
+        <source>Prix :</source>
+        <translation>Price:</translation>
+    </message>
+    <message>
+        <source>&amp;Emplacement :</source>
+        <translation>&amp;Location:</translation>
+    </message>
+    <message>
+        <source>&amp;Quantité consommée :</source>
+        <translation>&amp;Quantity drunk:</translation>
+    </message>
+    <message>
+        <source>&amp;Date consommation :</source>
+        <translation>&amp;Date drunk:</translation>
+    </message>
+    <message>
+        <source>App&amp;réciation :</source>
+        <translation>&amp;Rating:</translation>
+    </message>
+    <message>
+        <source>Co&amp;mmentaires :</source>
+        <translation>Co&amp;mments:</translation>
+    </message>
+    <message>
+        <source>&amp;Invités :</source>
+        <translation>&amp;Guests:</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Nom du domaine ou du château</source>
+        <translation>Name of the estate or château</translation>
+    </message>
+    <message>
+        <source>Format de bouteille</source>
+        <translation>Bottle size</translation>
+    </message>
+    <message>
+        <source>Votre appréciation</source>
+        <translation>Your rating</translation>
+    </message>
+    <message>
+        <source>Emplacement en cave</source>
+        <translation>Location in the cellar</translation>
+    </message>
+    <message>
+        <source>Quantité consommée</source>
+        <translation>Quantity drunk</translation>
+    </message>
+    <message>
+        <source>Date de consommation</source>
+        <translation>Date drunk</translation>
+    </message>
+    <message>
+        <source>Commentaires sur le vin</source>
+        <translation>Comments on the wine</translation>
+    </message>
+    <message>
+        <source>Noms des invités</source>
+        <translation>Names of the guests</translation>
+    </message>
+    <message>
+        <source>Retour au livre de cave</source>
+        <translation>Back to the cellar book</translation>
+    </message>
+    <message>
+        <source>Retour au livre de cave sans sauvegarde</source>
+        <translation>Back to the cellar book without saving</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Caractèristiques du vin</source>
+        <translation>Characteristics of the wine</translation>
+    </message>
+    <message>
+        <source>Vin précédent</source>
+        <translation>Previous wine</translation>
+    </message>
+    <message>
+        <source>Vin suivant</source>
+        <translation>Next wine</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>A&amp;nnuler</source>
+        <translation>C&amp;ancel</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Caractéristiques</source>
+        <translation>&amp;Characteristics</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Précédent</source>
+        <translation>&lt;&lt; &amp;Previous</translation>
+    </message>
+    <message>
+        <source>&amp;Suivant &gt;&gt;</source>
+        <translation>&amp;Next &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Ce vin a été modifié dans le fichier de la cave depuis son affichage : la sortie n&apos;est pas enregistrée.</source>
+        <translation>This wine was changed in the cellar file since it was shown: the bottles taken out are not recorded.</translation>
+    </message>
+    <message>
+        <source>Ce vin a été modifié dans le fichier de la cave pendant la sortie : elle est inscrite aux vins consommés, la cave n&apos;est pas changée.</source>
+        <translation>This wine was changed in the cellar file while the bottles were taken out: they are recorded among the consumed wines, the cellar is not changed.</translation>
+    </message>
+</context>
+<context>
+    <name>TLivre</name>
+    <message>
+        <source>Livre de cave</source>
+        <translation>Cellar book</translation>
+    </message>
+    <message>
+        <source>&amp;Couleur :</source>
+        <translation>&amp;Colour:</translation>
+    </message>
+    <message>
+        <source>Ré&amp;gion :</source>
+        <translation>Re&amp;gion:</translation>
+    </message>
+    <message>
+        <source>Rec&amp;herche :</source>
+        <translation>S&amp;earch:</translation>
+    </message>
+    <message>
+        <source>Nombre de bouteilles :</source>
+        <translation>Number of bottles:</translation>
+    </message>
+    <message>
+        <source>&amp;R.A.Z</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message>
+        <source>Tous &amp;les vins</source>
+        <translation>&amp;All wines</translation>
+    </message>
+    <message>
+        <source>&amp;Vins à boire dans l&apos;année</source>
+        <translation>&amp;Wines to drink this year</translation>
+    </message>
+    <message>
+        <source>&amp;Nouveau</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Sortie</source>
+        <translation>&amp;Take out</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistiques</source>
+        <translation>&amp;Statistics</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Couleur recherchée</source>
+        <translation>Colour to look for</translation>
+    </message>
+    <message>
+        <source>Région recherchée</source>
+        <translation>Region to look for</translation>
+    </message>
+    <message>
+        <source>Texte à rechercher</source>
+        <translation>Text to look for</translation>
+    </message>
+    <message>
+        <source>Supprime tous les critères de recherche</source>
+        <translation>Clears every search criterion</translation>
+    </message>
+    <message>
+        <source>Filtre sur l&apos;affichage des vins</source>
+        <translation>Which wines to show</translation>
+    </message>
+    <message>
+        <source>Vins de votre cave</source>
+        <translation>Wines in your cellar</translation>
+    </message>
+    <message>
+        <source>Entrée d&apos;un vin dans la cave</source>
+        <translation>Adding a wine to the cellar</translation>
+    </message>
+    <message>
+        <source>Sortie d&apos;un vin de la cave</source>
+        <translation>Taking wine out of the cellar</translation>
+    </message>
+    <message>
+        <source>Affiche les caractéristiques d&apos;un vin</source>
+        <translation>Shows the details of a wine</translation>
+    </message>
+    <message>
+        <source>Imprime le contenu de la sélection</source>
+        <translation>Prints the wines listed</translation>
+    </message>
+    <message>
+        <source>Statistiques sur le contenu de la cave</source>
+        <translation>Statistics of the cellar</translation>
+    </message>
+    <message>
+        <source>Retour à l&apos;écran principal</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Nombre de bouteilles séléctionnées</source>
+        <translation>Number of bottles listed</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Année</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Qté</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>Appellation</source>
+        <translation>Appellation</translation>
+    </message>
+    <message>
+        <source>Domaine</source>
+        <translation>Estate</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Aucun vin n&apos;est sélectionné</source>
+        <translation>No wine is selected</translation>
+    </message>
+    <message>
+        <source>&amp;Quand boire ?</source>
+        <translation>When to &amp;drink</translation>
+    </message>
+    <message>
+        <source>Les bouteilles de la cave par année d&apos;apogée</source>
+        <translation>The bottles of the cellar by peak year</translation>
+    </message>
+</context>
+<context>
+    <name>TMaturite</name>
+    <message>
+        <source>Maturités des vins</source>
+        <translation>Wine maturity</translation>
+    </message>
+    <message>
+        <source>&amp;Couleur :</source>
+        <translation>&amp;Colour:</translation>
+    </message>
+    <message>
+        <source>&amp;Région :</source>
+        <translation>&amp;Region:</translation>
+    </message>
+    <message>
+        <source>Arrive à maturité dans :</source>
+        <translation>Reaches its peak in:</translation>
+    </message>
+    <message>
+        <source>an(s)</source>
+        <translation>year(s)</translation>
+    </message>
+    <message>
+        <source>&amp;Table des maturités :</source>
+        <translation>Maturity &amp;table:</translation>
+    </message>
+    <message>
+        <source>Couleur du vin</source>
+        <translation>Colour of the wine</translation>
+    </message>
+    <message>
+        <source>Région du vin</source>
+        <translation>Region of the wine</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;années jusqu&apos;à l&apos;apogée (flèches haut et bas)</source>
+        <translation>Number of years to the peak (up and down arrows)</translation>
+    </message>
+    <message>
+        <source>Ajoute ou modifie la maturité d&apos;un vin</source>
+        <translation>Adds or changes the maturity of a wine</translation>
+    </message>
+    <message>
+        <source>Enregistre la table et ferme la fenêtre</source>
+        <translation>Saves the table and closes the window</translation>
+    </message>
+    <message>
+        <source>Ferme la fenêtre sans enregistrer</source>
+        <translation>Closes the window without saving</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Opens the help</translation>
+    </message>
+    <message>
+        <source>&amp;Ajoute</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aid&amp;e</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Maturité</source>
+        <translation>Maturity</translation>
     </message>
 </context>
 <context>
@@ -488,204 +1462,6 @@
     </message>
 </context>
 <context>
-    <name>TProposBox</name>
-    <message>
-        <source>A Propos de ...</source>
-        <translation>About ...</translation>
-    </message>
-    <message>
-        <source>Version : %1</source>
-        <translation>Version: %1</translation>
-    </message>
-    <message>
-        <source>Mémoire utilisable par le système :</source>
-        <translation>Memory available to the system:</translation>
-    </message>
-    <message>
-        <source>Mémoire Utilisée :</source>
-        <translation>Memory in use:</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>&amp;Vin du jour :</source>
-        <translation>&amp;Wine of the day:</translation>
-    </message>
-    <message>
-        <source>&amp;Afficher cette fenêtre au démarrage</source>
-        <translation>&amp;Show this window at start-up</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Guide du vin</source>
-        <translation>Wine &amp;Guide</translation>
-    </message>
-    <message>
-        <source>Petit guide du vin</source>
-        <translation>A short guide to wine</translation>
-    </message>
-</context>
-<context>
-    <name>TLivre</name>
-    <message>
-        <source>Livre de cave</source>
-        <translation>Cellar book</translation>
-    </message>
-    <message>
-        <source>&amp;Couleur :</source>
-        <translation>&amp;Colour:</translation>
-    </message>
-    <message>
-        <source>Ré&amp;gion :</source>
-        <translation>Re&amp;gion:</translation>
-    </message>
-    <message>
-        <source>Rec&amp;herche :</source>
-        <translation>S&amp;earch:</translation>
-    </message>
-    <message>
-        <source>Nombre de bouteilles :</source>
-        <translation>Number of bottles:</translation>
-    </message>
-    <message>
-        <source>&amp;R.A.Z</source>
-        <translation>&amp;Reset</translation>
-    </message>
-    <message>
-        <source>Tous &amp;les vins</source>
-        <translation>&amp;All wines</translation>
-    </message>
-    <message>
-        <source>&amp;Vins à boire dans l&apos;année</source>
-        <translation>&amp;Wines to drink this year</translation>
-    </message>
-    <message>
-        <source>&amp;Nouveau</source>
-        <translation>&amp;New</translation>
-    </message>
-    <message>
-        <source>&amp;Sortie</source>
-        <translation>&amp;Take out</translation>
-    </message>
-    <message>
-        <source>&amp;Zoom</source>
-        <translation>&amp;Zoom</translation>
-    </message>
-    <message>
-        <source>&amp;Imprimer</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>S&amp;tatistiques</source>
-        <translation>&amp;Statistics</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Aide</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Couleur recherchée</source>
-        <translation>Colour to look for</translation>
-    </message>
-    <message>
-        <source>Région recherchée</source>
-        <translation>Region to look for</translation>
-    </message>
-    <message>
-        <source>Texte à rechercher</source>
-        <translation>Text to look for</translation>
-    </message>
-    <message>
-        <source>Supprime tous les critères de recherche</source>
-        <translation>Clears every search criterion</translation>
-    </message>
-    <message>
-        <source>Filtre sur l&apos;affichage des vins</source>
-        <translation>Which wines to show</translation>
-    </message>
-    <message>
-        <source>Vins de votre cave</source>
-        <translation>Wines in your cellar</translation>
-    </message>
-    <message>
-        <source>Entrée d&apos;un vin dans la cave</source>
-        <translation>Adding a wine to the cellar</translation>
-    </message>
-    <message>
-        <source>Sortie d&apos;un vin de la cave</source>
-        <translation>Taking wine out of the cellar</translation>
-    </message>
-    <message>
-        <source>Affiche les caractéristiques d&apos;un vin</source>
-        <translation>Shows the details of a wine</translation>
-    </message>
-    <message>
-        <source>Imprime le contenu de la sélection</source>
-        <translation>Prints the wines listed</translation>
-    </message>
-    <message>
-        <source>Statistiques sur le contenu de la cave</source>
-        <translation>Statistics of the cellar</translation>
-    </message>
-    <message>
-        <source>Retour à l&apos;écran principal</source>
-        <translation>Back to the main window</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Nombre de bouteilles séléctionnées</source>
-        <translation>Number of bottles listed</translation>
-    </message>
-    <message>
-        <source>Couleur</source>
-        <translation>Colour</translation>
-    </message>
-    <message>
-        <source>Année</source>
-        <translation>Vintage</translation>
-    </message>
-    <message>
-        <source>Qté</source>
-        <translation>Qty</translation>
-    </message>
-    <message>
-        <source>Appellation</source>
-        <translation>Appellation</translation>
-    </message>
-    <message>
-        <source>Domaine</source>
-        <translation>Estate</translation>
-    </message>
-    <message>
-        <source>Place</source>
-        <translation>Location</translation>
-    </message>
-    <message>
-        <source>&amp;Quand boire ?</source>
-        <translation>When to &amp;drink</translation>
-    </message>
-    <message>
-        <source>Les bouteilles de la cave par année d&apos;apogée</source>
-        <translation>The bottles of the cellar by peak year</translation>
-    </message>
-</context>
-<context>
     <name>TNewForm</name>
     <message>
         <source>Entrée d&apos;un vin dans la cave</source>
@@ -849,332 +1625,200 @@
     </message>
 </context>
 <context>
-    <name>TZoomForm</name>
+    <name>TOptions</name>
     <message>
-        <source>Zoom d&apos;un vin de la cave</source>
-        <translation>Zoom on a cellar wine</translation>
+        <source>Options de Tonnelix</source>
+        <translation>Tonnelix options</translation>
     </message>
     <message>
-        <source>Retour au livre de cave</source>
-        <translation>Back to the cellar book</translation>
+        <source>Langue</source>
+        <translation>Language</translation>
     </message>
     <message>
-        <source>Retour au livre de cave sans sauvegarde</source>
-        <translation>Back to the cellar book without saving</translation>
+        <source>Tri de la cave</source>
+        <translation>Order of the cellar</translation>
     </message>
     <message>
-        <source>Imprime des étiquettes</source>
-        <translation>Prints labels</translation>
+        <source>Prévisualisation</source>
+        <translation>Print preview</translation>
     </message>
     <message>
-        <source>Caractèristiques du vin</source>
-        <translation>Characteristics of the wine</translation>
+        <source>Français</source>
+        <translation>French</translation>
     </message>
     <message>
-        <source>Vin précédent</source>
-        <translation>Previous wine</translation>
+        <source>Anglais</source>
+        <translation>English</translation>
     </message>
     <message>
-        <source>Vin suivant</source>
-        <translation>Next wine</translation>
+        <source>Par Millésime</source>
+        <translation>By vintage</translation>
     </message>
     <message>
-        <source>&amp;Étiquettes</source>
-        <translation>&amp;Labels</translation>
+        <source>Par Appellation</source>
+        <translation>By appellation</translation>
     </message>
     <message>
-        <source>&amp;Caractéristiques</source>
-        <translation>&amp;Characteristics</translation>
+        <source>Par Région</source>
+        <translation>By region</translation>
     </message>
     <message>
-        <source>&lt;&lt; &amp;Précédent</source>
-        <translation>&lt;&lt; &amp;Previous</translation>
+        <source>Non</source>
+        <translation>No</translation>
     </message>
     <message>
-        <source>&amp;Suivant &gt;&gt;</source>
-        <translation>&amp;Next &gt;&gt;</translation>
+        <source>Oui</source>
+        <translation>Yes</translation>
     </message>
     <message>
-        <source>Ce vin a été modifié dans le fichier de la cave depuis son affichage : vos changements ne sont pas enregistrés.</source>
-        <translation>This wine was changed in the cellar file since it was shown: your changes are not saved.</translation>
+        <source>Affichage de la fenêtre A propos au demarrage</source>
+        <translation>Show the About window at start-up</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Printer set-up</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>&amp;OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annuler</source>
         <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>TExitForm</name>
-    <message>
-        <source>Sortie d&apos;un vin de la cave</source>
-        <translation>Taking wine out of the cellar</translation>
-    </message>
-    <message>
-        <source>Domaine ou Château :</source>
-        <translation>Estate or château:</translation>
-    </message>
-    <message>
-        <source>Couleur :</source>
-        <translation>Colour:</translation>
-    </message>
-    <message>
-        <source>Région :</source>
-        <translation>Region:</translation>
-    </message>
-    <message>
-        <source>Quantité :</source>
-        <translation>Quantity:</translation>
-    </message>
-    <message>
-        <source>Appellation :</source>
-        <translation>Appellation:</translation>
-    </message>
-    <message>
-        <source>Millésime :</source>
-        <translation>Vintage:</translation>
-    </message>
-    <message>
-        <source>Propriétaire :</source>
-        <translation>Owner:</translation>
-    </message>
-    <message>
-        <source>Bouteille :</source>
-        <translation>Bottle:</translation>
-    </message>
-    <message>
-        <source>Remarques :</source>
-        <translation>Remarks:</translation>
-    </message>
-    <message>
-        <source>Lieu d&apos;achat :</source>
-        <translation>Place of purchase:</translation>
-    </message>
-    <message>
-        <source>Date d&apos;achat :</source>
-        <translation>Purchase date:</translation>
-    </message>
-    <message>
-        <source>Prix :</source>
-        <translation>Price:</translation>
-    </message>
-    <message>
-        <source>&amp;Emplacement :</source>
-        <translation>&amp;Location:</translation>
-    </message>
-    <message>
-        <source>&amp;Quantité consommée :</source>
-        <translation>&amp;Quantity drunk:</translation>
-    </message>
-    <message>
-        <source>&amp;Date consommation :</source>
-        <translation>&amp;Date drunk:</translation>
-    </message>
-    <message>
-        <source>App&amp;réciation :</source>
-        <translation>&amp;Rating:</translation>
-    </message>
-    <message>
-        <source>Co&amp;mmentaires :</source>
-        <translation>Co&amp;mments:</translation>
-    </message>
-    <message>
-        <source>&amp;Invités :</source>
-        <translation>&amp;Guests:</translation>
-    </message>
-    <message>
-        <source>Couleur</source>
-        <translation>Colour</translation>
-    </message>
-    <message>
-        <source>Région</source>
-        <translation>Region</translation>
-    </message>
-    <message>
-        <source>Appellation</source>
-        <translation>Appellation</translation>
-    </message>
-    <message>
-        <source>Nom du domaine ou du château</source>
-        <translation>Name of the estate or château</translation>
-    </message>
-    <message>
-        <source>Format de bouteille</source>
-        <translation>Bottle size</translation>
-    </message>
-    <message>
-        <source>Votre appréciation</source>
-        <translation>Your rating</translation>
-    </message>
-    <message>
-        <source>Emplacement en cave</source>
-        <translation>Location in the cellar</translation>
-    </message>
-    <message>
-        <source>Quantité consommée</source>
-        <translation>Quantity drunk</translation>
-    </message>
-    <message>
-        <source>Date de consommation</source>
-        <translation>Date drunk</translation>
-    </message>
-    <message>
-        <source>Commentaires sur le vin</source>
-        <translation>Comments on the wine</translation>
-    </message>
-    <message>
-        <source>Noms des invités</source>
-        <translation>Names of the guests</translation>
-    </message>
-    <message>
-        <source>Retour au livre de cave</source>
-        <translation>Back to the cellar book</translation>
-    </message>
-    <message>
-        <source>Retour au livre de cave sans sauvegarde</source>
-        <translation>Back to the cellar book without saving</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Caractèristiques du vin</source>
-        <translation>Characteristics of the wine</translation>
-    </message>
-    <message>
-        <source>Vin précédent</source>
-        <translation>Previous wine</translation>
-    </message>
-    <message>
-        <source>Vin suivant</source>
-        <translation>Next wine</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>A&amp;nnuler</source>
-        <translation>C&amp;ancel</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <source>&amp;Caractéristiques</source>
-        <translation>&amp;Characteristics</translation>
+        <source>Choix de la langue</source>
+        <translation>Choice of the language</translation>
     </message>
     <message>
-        <source>&lt;&lt; &amp;Précédent</source>
-        <translation>&lt;&lt; &amp;Previous</translation>
+        <source>Type de tri sur la cave</source>
+        <translation>Order in which the cellar is kept</translation>
     </message>
     <message>
-        <source>&amp;Suivant &gt;&gt;</source>
-        <translation>&amp;Next &gt;&gt;</translation>
+        <source>Affiche l&apos;écran d&apos;accueil au demarrage du programme</source>
+        <translation>Shows the welcome window when the program starts</translation>
     </message>
     <message>
-        <source>Ce vin a été modifié dans le fichier de la cave depuis son affichage : la sortie n&apos;est pas enregistrée.</source>
-        <translation>This wine was changed in the cellar file since it was shown: the bottles taken out are not recorded.</translation>
+        <source>Configuration de l&apos;imprimante</source>
+        <translation>Printer set-up</translation>
     </message>
     <message>
-        <source>Ce vin a été modifié dans le fichier de la cave pendant la sortie : elle est inscrite aux vins consommés, la cave n&apos;est pas changée.</source>
-        <translation>This wine was changed in the cellar file while the bottles were taken out: they are recorded among the consumed wines, the cellar is not changed.</translation>
+        <source>Prévisualisation de l&apos;impression</source>
+        <translation>Preview before printing</translation>
+    </message>
+    <message>
+        <source>Retour au menu principal</source>
+        <translation>Back to the main menu</translation>
+    </message>
+    <message>
+        <source>Retour au menu principal sans sauvegarde</source>
+        <translation>Back to the main menu without saving</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
-    <name>TVinForm</name>
+    <name>TProposBox</name>
     <message>
-        <source>Caractéristiques d&apos;un vin</source>
-        <translation>Characteristics of a wine</translation>
+        <source>A Propos de ...</source>
+        <translation>About ...</translation>
     </message>
     <message>
-        <source>Couleur :</source>
-        <translation>Colour:</translation>
+        <source>Version : %1</source>
+        <translation>Version: %1</translation>
     </message>
     <message>
-        <source>Région :</source>
-        <translation>Region:</translation>
+        <source>Mémoire utilisable par le système :</source>
+        <translation>Memory available to the system:</translation>
     </message>
     <message>
-        <source>Appellation :</source>
-        <translation>Appellation:</translation>
+        <source>Mémoire Utilisée :</source>
+        <translation>Memory in use:</translation>
     </message>
     <message>
-        <source>Température :</source>
-        <translation>Temperature:</translation>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
     </message>
     <message>
-        <source>Garde :</source>
-        <translation>Keeping:</translation>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
     </message>
     <message>
-        <source>&amp;Plats :</source>
-        <translation>&amp;Dishes:</translation>
+        <source>&amp;Vin du jour :</source>
+        <translation>&amp;Wine of the day:</translation>
     </message>
     <message>
-        <source>&amp;Millésimes :</source>
-        <translation>&amp;Vintages:</translation>
+        <source>&amp;Afficher cette fenêtre au démarrage</source>
+        <translation>&amp;Show this window at start-up</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Guide du vin</source>
+        <translation>Wine &amp;Guide</translation>
+    </message>
+    <message>
+        <source>Petit guide du vin</source>
+        <translation>A short guide to wine</translation>
+    </message>
+</context>
+<context>
+    <name>TQuandBoire</name>
     <message>
         <source>Couleur</source>
         <translation>Colour</translation>
-    </message>
-    <message>
-        <source>Région</source>
-        <translation>Region</translation>
     </message>
     <message>
         <source>Appellation</source>
         <translation>Appellation</translation>
     </message>
     <message>
-        <source>Température de service</source>
-        <translation>Serving temperature</translation>
-    </message>
-    <message>
-        <source>Période de garde</source>
-        <translation>Keeping period</translation>
-    </message>
-    <message>
-        <source>Liste des mets</source>
-        <translation>Dishes</translation>
-    </message>
-    <message>
-        <source>Liste des millésimes</source>
-        <translation>Vintages</translation>
-    </message>
-    <message>
-        <source>Retour à l&apos;écran précédent</source>
-        <translation>Back to the previous window</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Imprime les caractéristiques</source>
-        <translation>Prints the characteristics</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Course</translation>
-    </message>
-    <message>
-        <source>Plats</source>
-        <translation>Dish</translation>
+        <source>Domaine</source>
+        <translation>Estate</translation>
     </message>
     <message>
         <source>Année</source>
         <translation>Vintage</translation>
     </message>
     <message>
-        <source>Note</source>
-        <translation>Mark</translation>
+        <source>Apogée</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>Qté</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Quand boire ?</source>
+        <translation>When to drink</translation>
+    </message>
+    <message>
+        <source>A&amp;pogée :</source>
+        <translation>Peak &amp;year:</translation>
+    </message>
+    <message>
+        <source>&amp;Vins :</source>
+        <translation>&amp;Wines:</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1185,51 +1829,44 @@
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <source>&amp;Imprimer</source>
-        <translation>&amp;Print</translation>
-    </message>
-</context>
-<context>
-    <name>Report</name>
-    <message>
-        <source>Page </source>
-        <translation>Page </translation>
+        <source>Période d&apos;apogée dont les vins sont listés</source>
+        <translation>The peak years whose wines are listed</translation>
     </message>
     <message>
-        <source>Enregistrer en PDF</source>
-        <translation>Save as PDF</translation>
+        <source>Vins de la période ; un double clic ouvre leur zoom</source>
+        <translation>Wines of these years; a double click opens a wine</translation>
     </message>
     <message>
-        <source>Enregistre le rapport dans un fichier PDF</source>
-        <translation>Saves the report in a PDF file</translation>
+        <source>Affiche les caractéristiques d&apos;un vin</source>
+        <translation>Shows the details of a wine</translation>
     </message>
     <message>
-        <source>Documents PDF (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
+        <source>Imprime le graphique</source>
+        <translation>Prints the chart</translation>
     </message>
     <message>
-        <source>Le fichier %1 n&apos;a pas pu être écrit.</source>
-        <translation>The file %1 could not be written.</translation>
+        <source>Ferme la fenêtre</source>
+        <translation>Closes the window</translation>
     </message>
     <message>
-        <source>Aucune imprimante n&apos;est installée. Choisissez « Prévisualisation : Oui » dans les options pour enregistrer le rapport en PDF.</source>
-        <translation>No printer is installed. Choose “Preview: Yes” in the options to save the report as a PDF.</translation>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
     </message>
     <message>
-        <source>L&apos;impression sur %1 a échoué.</source>
-        <translation>Printing on %1 failed.</translation>
+        <source>%1 : %2 bouteilles</source>
+        <translation>%1: %2 bottles</translation>
     </message>
     <message>
-        <source>Configuration de l&apos;imprimante</source>
-        <translation>Printer set-up</translation>
+        <source>%1, %2 : %3 bouteilles</source>
+        <translation>%1, %2: %3 bottles</translation>
+    </message>
+    <message>
+        <source>Aucun vin n&apos;est sélectionné</source>
+        <translation>No wine is selected</translation>
     </message>
 </context>
 <context>
     <name>TReport_Livre</name>
-    <message>
-        <source>Livre de cave</source>
-        <translation>Cellar book</translation>
-    </message>
     <message>
         <source>Inventaire Livre de Cave</source>
         <translation>Cellar book inventory</translation>
@@ -1268,53 +1905,7 @@
     </message>
 </context>
 <context>
-    <name>Treport_sticker</name>
-    <message>
-        <source>Étiquettes</source>
-        <translation>Labels</translation>
-    </message>
-    <message>
-        <source>A déguster avant :</source>
-        <translation>Drink before:</translation>
-    </message>
-</context>
-<context>
-    <name>TStickerform</name>
-    <message>
-        <source>Impression d&apos;étiquettes</source>
-        <translation>Printing labels</translation>
-    </message>
-    <message>
-        <source>&amp;Nombre d&apos;étiquettes à imprimer :</source>
-        <translation>&amp;Number of labels to print:</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Annuler</source>
-        <translation>&amp;Cancel</translation>
-    </message>
-    <message>
-        <source>Nombre d&apos;étiquettes</source>
-        <translation>Number of labels</translation>
-    </message>
-    <message>
-        <source>Lance l&apos;impression</source>
-        <translation>Starts printing</translation>
-    </message>
-    <message>
-        <source>Annule l&apos;impression</source>
-        <translation>Cancels printing</translation>
-    </message>
-</context>
-<context>
     <name>TReport_conso</name>
-    <message>
-        <source>Vins consommés</source>
-        <translation>Wines drunk</translation>
-    </message>
     <message>
         <source>Inventaire Vins consommés</source>
         <translation>Wines drunk inventory</translation>
@@ -1357,348 +1948,26 @@
     </message>
 </context>
 <context>
-    <name>TChoixv_report</name>
+    <name>TReport_stat</name>
     <message>
-        <source>Température de service :</source>
-        <translation>Serving temperature:</translation>
+        <source>Statistiques Livre de Cave</source>
+        <translation>Cellar Book Statistics</translation>
     </message>
     <message>
-        <source>Période de garde :</source>
-        <translation>Keeping period:</translation>
+        <source>Bouteilles</source>
+        <translation>Bottles</translation>
     </message>
     <message>
-        <source>Plats :</source>
-        <translation>Dishes:</translation>
+        <source>Vins</source>
+        <translation>Wines</translation>
     </message>
     <message>
-        <source>Millésimes :</source>
-        <translation>Vintages:</translation>
+        <source>Valeur</source>
+        <translation>Value</translation>
     </message>
-</context>
-<context>
-    <name>TConsovin</name>
     <message>
-        <source>Vins consommés</source>
-        <translation>Wines drunk</translation>
-    </message>
-    <message>
-        <source>&amp;Couleur :</source>
-        <translation>&amp;Colour:</translation>
-    </message>
-    <message>
-        <source>Appellation</source>
-        <translation>Appellation</translation>
-    </message>
-    <message>
-        <source>Période &amp;du :</source>
-        <translation>Period &amp;from:</translation>
-    </message>
-    <message>
-        <source>a&amp;u :</source>
-        <translation>&amp;to:</translation>
-    </message>
-    <message>
-        <source>Rec&amp;herche :</source>
-        <translation>&amp;Search:</translation>
-    </message>
-    <message>
-        <source>&amp;R.A.Z</source>
-        <translation>&amp;Reset</translation>
-    </message>
-    <message>
-        <source>&amp;Zoom</source>
-        <translation>&amp;Zoom</translation>
-    </message>
-    <message>
-        <source>&amp;Extérieur</source>
-        <translation>&amp;Elsewhere</translation>
-    </message>
-    <message>
-        <source>&amp;Imprimer</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Aide</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Couleur recherchée</source>
-        <translation>Colour to look for</translation>
-    </message>
-    <message>
-        <source>Appellation recherchée</source>
-        <translation>Appellation to look for</translation>
-    </message>
-    <message>
-        <source>Premier jour de la période</source>
-        <translation>First day of the period</translation>
-    </message>
-    <message>
-        <source>Dernier jour de la période</source>
-        <translation>Last day of the period</translation>
-    </message>
-    <message>
-        <source>Texte à rechercher</source>
-        <translation>Text to look for</translation>
-    </message>
-    <message>
-        <source>Supprime tous les critères de recherche</source>
-        <translation>Clears every search criterion</translation>
-    </message>
-    <message>
-        <source>Zoom sur un vin consommé</source>
-        <translation>Shows and corrects the wine drunk</translation>
-    </message>
-    <message>
-        <source>Saisie d&apos;un vin consommé à l&apos;extérieur</source>
-        <translation>Records a wine drunk elsewhere</translation>
-    </message>
-    <message>
-        <source>Imprime le contenu de la sélection</source>
-        <translation>Prints the wines listed</translation>
-    </message>
-    <message>
-        <source>Retour à l&apos;écran principal</source>
-        <translation>Back to the main window</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Couleur</source>
-        <translation>Colour</translation>
-    </message>
-    <message>
-        <source>Millésime</source>
-        <translation>Vintage</translation>
-    </message>
-    <message>
-        <source>Bu le</source>
-        <translation>Drunk on</translation>
-    </message>
-    <message>
-        <source>Appréciation</source>
-        <translation>Rating</translation>
-    </message>
-    <message>
-        <source>Aucun vin n&apos;est sélectionné</source>
-        <translation>No wine is selected</translation>
-    </message>
-    <message>
-        <source>Date de début de période incorrecte</source>
-        <translation>The start date of the period is incorrect</translation>
-    </message>
-    <message>
-        <source>Date de fin de période incorrecte</source>
-        <translation>The end date of the period is incorrect</translation>
-    </message>
-    <message>
-        <source>A&amp;ppellation :</source>
-        <translation>&amp;Appellation:</translation>
-    </message>
-    <message>
-        <source>Co&amp;nsommation</source>
-        <translation>Co&amp;nsumption</translation>
-    </message>
-    <message>
-        <source>Bouteilles bues et valeur bue de la période, par couleur</source>
-        <translation>Bottles and value drunk in the period, by colour</translation>
-    </message>
-</context>
-<context>
-    <name>TZoomConsoForm</name>
-    <message>
-        <source>&amp;Couleur :</source>
-        <translation>Co&amp;lour:</translation>
-    </message>
-    <message>
-        <source>Ré&amp;gion :</source>
-        <translation>Reg&amp;ion:</translation>
-    </message>
-    <message>
-        <source>Millé&amp;sime :</source>
-        <translation>&amp;Vintage:</translation>
-    </message>
-    <message>
-        <source>A&amp;ppellation :</source>
-        <translation>A&amp;ppellation:</translation>
-    </message>
-    <message>
-        <source>Domaine ou C&amp;hâteau :</source>
-        <translation>E&amp;state or château:</translation>
-    </message>
-    <message>
-        <source>P&amp;ropriétaire :</source>
-        <translation>O&amp;wner:</translation>
-    </message>
-    <message>
-        <source>Remar&amp;ques :</source>
-        <translation>R&amp;emarks:</translation>
-    </message>
-    <message>
-        <source>Apprécia&amp;tion :</source>
-        <translation>R&amp;ating:</translation>
-    </message>
-    <message>
-        <source>&amp;Bouteille :</source>
-        <translation>&amp;Bottle:</translation>
-    </message>
-    <message>
-        <source>Pri&amp;x :</source>
-        <translation>P&amp;rice:</translation>
-    </message>
-    <message>
-        <source>&amp;Lieu d&apos;achat :</source>
-        <translation>Place o&amp;f purchase:</translation>
-    </message>
-    <message>
-        <source>&amp;Date d&apos;achat :</source>
-        <translation>P&amp;urchase date:</translation>
-    </message>
-    <message>
-        <source>Q&amp;uantité consommée :</source>
-        <translation>&amp;Quantity drunk:</translation>
-    </message>
-    <message>
-        <source>Dat&amp;e consommation :</source>
-        <translation>Da&amp;te drunk:</translation>
-    </message>
-    <message>
-        <source>Co&amp;mmentaires :</source>
-        <translation>Co&amp;mments:</translation>
-    </message>
-    <message>
-        <source>&amp;Invités :</source>
-        <translation>&amp;Guests:</translation>
-    </message>
-    <message>
-        <source>Couleur</source>
-        <translation>Colour</translation>
-    </message>
-    <message>
-        <source>Région</source>
-        <translation>Region</translation>
-    </message>
-    <message>
-        <source>Appellation</source>
-        <translation>Appellation</translation>
-    </message>
-    <message>
-        <source>Nom du domaine ou du château</source>
-        <translation>Name of the estate or château</translation>
-    </message>
-    <message>
-        <source>Millésime</source>
-        <translation>Vintage</translation>
-    </message>
-    <message>
-        <source>Nom du propriétaire</source>
-        <translation>Name of the owner</translation>
-    </message>
-    <message>
-        <source>Remarques sur le vin</source>
-        <translation>Remarks on the wine</translation>
-    </message>
-    <message>
-        <source>Votre appréciation</source>
-        <translation>Your rating</translation>
-    </message>
-    <message>
-        <source>Format de bouteille</source>
-        <translation>Bottle size</translation>
-    </message>
-    <message>
-        <source>Prix unitaire</source>
-        <translation>Unit price</translation>
-    </message>
-    <message>
-        <source>Lieu d&apos;achat</source>
-        <translation>Place of purchase</translation>
-    </message>
-    <message>
-        <source>Date de l&apos;achat</source>
-        <translation>Date of purchase</translation>
-    </message>
-    <message>
-        <source>Nombre de bouteilles consommées</source>
-        <translation>Number of bottles drunk</translation>
-    </message>
-    <message>
-        <source>Date de consommation</source>
-        <translation>Date drunk</translation>
-    </message>
-    <message>
-        <source>Vos commentaires sur le vin</source>
-        <translation>Your comments on the wine</translation>
-    </message>
-    <message>
-        <source>Vos invités</source>
-        <translation>Your guests</translation>
-    </message>
-    <message>
-        <source>Retour aux vins consommés</source>
-        <translation>Back to the wines drunk</translation>
-    </message>
-    <message>
-        <source>Retour aux vins consommés sans sauvegarde</source>
-        <translation>Back to the wines drunk without saving</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>A&amp;nnuler</source>
-        <translation>&amp;Cancel</translation>
-    </message>
-    <message>
-        <source>&amp;Aide</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Caractéristique d&apos;un vin consommé</source>
-        <translation>Characteristics of a wine drunk</translation>
-    </message>
-    <message>
-        <source>&amp;Supprimer</source>
-        <translation>&amp;Delete</translation>
-    </message>
-    <message>
-        <source>Supprime cette entrée de la base</source>
-        <translation>Deletes this entry from the history</translation>
-    </message>
-    <message>
-        <source>&lt;&lt; &amp;Précédent</source>
-        <translation>&lt;&lt; &amp;Previous</translation>
-    </message>
-    <message>
-        <source>Vin précédent</source>
-        <translation>Previous wine</translation>
-    </message>
-    <message>
-        <source>Sui&amp;vant &gt;&gt;</source>
-        <translation>Ne&amp;xt &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>Vin suivant</source>
-        <translation>Next wine</translation>
-    </message>
-    <message>
-        <source>Cette entrée a été modifiée dans le fichier des vins consommés depuis son affichage : vos changements ne sont pas enregistrés.</source>
-        <translation>This entry has changed in the file of wines drunk since it was shown: your changes are not saved.</translation>
-    </message>
-    <message>
-        <source>Cette entrée a été modifiée dans le fichier des vins consommés depuis son affichage : elle n&apos;est pas supprimée.</source>
-        <translation>This entry has changed in the file of wines drunk since it was shown: it is not deleted.</translation>
+        <source>Total :</source>
+        <translation>Total:</translation>
     </message>
 </context>
 <context>
@@ -1865,10 +2134,113 @@
     </message>
 </context>
 <context>
-    <name>MaskedBox</name>
+    <name>TRestoreForm</name>
     <message>
-        <source>jj/mm/aaaa</source>
-        <translation>dd/mm/yyyy</translation>
+        <source>Restauration des bases de données</source>
+        <translation>Restore the data files</translation>
+    </message>
+    <message>
+        <source>Etat d&apos;avancement de la restauration</source>
+        <translation>Progress of the restore</translation>
+    </message>
+    <message>
+        <source>Lancement de la restauration</source>
+        <translation>Starts the restore</translation>
+    </message>
+    <message>
+        <source>Retour au menu principal sans restauration</source>
+        <translation>Back to the main window without restoring</translation>
+    </message>
+    <message>
+        <source>Le dossier des données ne peut pas être restauré sur lui-même</source>
+        <translation>The data folder cannot be restored from itself</translation>
+    </message>
+    <message>
+        <source>La restauration du %1 va écrasez les bases actuelles ?</source>
+        <translation>Restoring the backup of %1 will overwrite the current data files. Go on?</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 de la sauvegarde est incomplet : rien n&apos;a été restauré</source>
+        <translation>The backup file %1 is incomplete: nothing was restored</translation>
+    </message>
+</context>
+<context>
+    <name>TSaveForm</name>
+    <message>
+        <source>Lecteur :</source>
+        <translation>Drive:</translation>
+    </message>
+    <message>
+        <source>Dernière sauvegarde :</source>
+        <translation>Last backup:</translation>
+    </message>
+    <message>
+        <source>Inserez une disquette dans le lecteur et pressez OK</source>
+        <translation>Insert a disk in the drive and press OK</translation>
+    </message>
+    <message>
+        <source>Autre dossier...</source>
+        <translation>Other folder...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Lecteur de sauvegarde</source>
+        <translation>Backup drive</translation>
+    </message>
+    <message>
+        <source>Date de la dernière sauvegarde</source>
+        <translation>Date of the last backup</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Aucune</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Dossier de sauvegarde</source>
+        <translation>Backup folder</translation>
+    </message>
+    <message>
+        <source>Choisissez un lecteur ou un dossier</source>
+        <translation>Choose a drive or a folder</translation>
+    </message>
+    <message>
+        <source>Sauvegarde sur disquette</source>
+        <translation>Back up the data files</translation>
+    </message>
+    <message>
+        <source>Etat d&apos;avancement de la sauvegarde</source>
+        <translation>Progress of the backup</translation>
+    </message>
+    <message>
+        <source>Lancement de la sauvegarde</source>
+        <translation>Starts the backup</translation>
+    </message>
+    <message>
+        <source>Retour au menu principal sans sauvegarde</source>
+        <translation>Back to the main window without a backup</translation>
+    </message>
+    <message>
+        <source>Le dossier des données ne peut pas recevoir sa propre sauvegarde</source>
+        <translation>The data folder cannot hold its own backup</translation>
+    </message>
+    <message>
+        <source>Voulez vous écraser la sauvegarde du %1 ?</source>
+        <translation>Do you want to overwrite the backup of %1?</translation>
     </message>
 </context>
 <context>
@@ -1947,152 +2319,69 @@
     </message>
 </context>
 <context>
-    <name>TReport_stat</name>
+    <name>TStickerform</name>
     <message>
-        <source>Statistiques Livre de Cave</source>
-        <translation>Cellar Book Statistics</translation>
+        <source>Impression d&apos;étiquettes</source>
+        <translation>Printing labels</translation>
     </message>
     <message>
-        <source>Bouteilles</source>
-        <translation>Bottles</translation>
-    </message>
-    <message>
-        <source>Vins</source>
-        <translation>Wines</translation>
-    </message>
-    <message>
-        <source>Valeur</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>Total :</source>
-        <translation>Total:</translation>
-    </message>
-</context>
-<context>
-    <name>TChoixvin</name>
-    <message>
-        <source>Choisir un vin...</source>
-        <translation>Choose a wine...</translation>
-    </message>
-    <message>
-        <source>&amp;Couleur :</source>
-        <translation>&amp;Colour:</translation>
-    </message>
-    <message>
-        <source>&amp;Tous les vins</source>
-        <translation>&amp;All wines</translation>
-    </message>
-    <message>
-        <source>Les &amp;vins de la cave</source>
-        <translation>&amp;Wines in the cellar</translation>
-    </message>
-    <message>
-        <source>Appellation</source>
-        <translation>Appellation</translation>
-    </message>
-    <message>
-        <source>Couleur</source>
-        <translation>Colour</translation>
-    </message>
-    <message>
-        <source>Région</source>
-        <translation>Region</translation>
-    </message>
-    <message>
-        <source>Ca&amp;ractéristiques</source>
-        <translation>Cha&amp;racteristics</translation>
+        <source>&amp;Nombre d&apos;étiquettes à imprimer :</source>
+        <translation>&amp;Number of labels to print:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>&amp;Aide</source>
-        <translation>&amp;Help</translation>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <source>Filtre sur l&apos;affichage des vins</source>
-        <translation>Which wines to show</translation>
+        <source>Nombre d&apos;étiquettes</source>
+        <translation>Number of labels</translation>
     </message>
     <message>
-        <source>Liste des appellations</source>
-        <translation>Appellations</translation>
+        <source>Lance l&apos;impression</source>
+        <translation>Starts printing</translation>
     </message>
     <message>
-        <source>Caractéristiques d&apos;une appellation</source>
-        <translation>Characteristics of an appellation</translation>
-    </message>
-    <message>
-        <source>Retour à l&apos;écran principal</source>
-        <translation>Back to the main window</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Aucun vin n&apos;est sélectionné</source>
-        <translation>No wine is selected</translation>
+        <source>Annule l&apos;impression</source>
+        <translation>Cancels printing</translation>
     </message>
 </context>
 <context>
-    <name>TChoixplat</name>
+    <name>TVinForm</name>
     <message>
-        <source>Mariage Mets / Vins</source>
-        <translation>Food and wine pairing</translation>
+        <source>Caractéristiques d&apos;un vin</source>
+        <translation>Characteristics of a wine</translation>
     </message>
     <message>
-        <source>&amp;Entrées</source>
-        <translation>&amp;Starters</translation>
+        <source>Couleur :</source>
+        <translation>Colour:</translation>
     </message>
     <message>
-        <source>&amp;Plats</source>
-        <translation>&amp;Main courses</translation>
+        <source>Région :</source>
+        <translation>Region:</translation>
     </message>
     <message>
-        <source>&amp;Fromages</source>
-        <translation>&amp;Cheeses</translation>
-    </message>
-    <message>
-        <source>&amp;Desserts</source>
-        <translation>&amp;Desserts</translation>
-    </message>
-    <message>
-        <source>Sélectionne les entrées</source>
-        <translation>Shows the starters</translation>
-    </message>
-    <message>
-        <source>Sélectionne les plats de résistance</source>
-        <translation>Shows the main courses</translation>
-    </message>
-    <message>
-        <source>Sélectionne les fromages</source>
-        <translation>Shows the cheeses</translation>
-    </message>
-    <message>
-        <source>Sélectionne les desserts</source>
-        <translation>Shows the desserts</translation>
-    </message>
-    <message>
-        <source>P&amp;lats :</source>
-        <translation>D&amp;ishes:</translation>
-    </message>
-    <message>
-        <source>&amp;Vins :</source>
-        <translation>&amp;Wines:</translation>
+        <source>Appellation :</source>
+        <translation>Appellation:</translation>
     </message>
     <message>
         <source>Température :</source>
         <translation>Temperature:</translation>
     </message>
     <message>
-        <source>&amp;Tous les vins</source>
-        <translation>&amp;All wines</translation>
+        <source>Garde :</source>
+        <translation>Keeping:</translation>
     </message>
     <message>
-        <source>Les vins de la &amp;cave</source>
-        <translation>Wines in the c&amp;ellar</translation>
+        <source>&amp;Plats :</source>
+        <translation>&amp;Dishes:</translation>
+    </message>
+    <message>
+        <source>&amp;Millésimes :</source>
+        <translation>&amp;Vintages:</translation>
     </message>
     <message>
         <source>Couleur</source>
@@ -2107,8 +2396,48 @@
         <translation>Appellation</translation>
     </message>
     <message>
-        <source>&amp;Imprimer</source>
-        <translation>&amp;Print</translation>
+        <source>Température de service</source>
+        <translation>Serving temperature</translation>
+    </message>
+    <message>
+        <source>Période de garde</source>
+        <translation>Keeping period</translation>
+    </message>
+    <message>
+        <source>Liste des mets</source>
+        <translation>Dishes</translation>
+    </message>
+    <message>
+        <source>Liste des millésimes</source>
+        <translation>Vintages</translation>
+    </message>
+    <message>
+        <source>Retour à l&apos;écran précédent</source>
+        <translation>Back to the previous window</translation>
+    </message>
+    <message>
+        <source>Accès à l&apos;aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Imprime les caractéristiques</source>
+        <translation>Prints the characteristics</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>Plats</source>
+        <translation>Dish</translation>
+    </message>
+    <message>
+        <source>Année</source>
+        <translation>Vintage</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -2119,47 +2448,106 @@
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <source>Liste des mets</source>
-        <translation>Dishes</translation>
-    </message>
-    <message>
-        <source>Liste des vins</source>
-        <translation>Wines</translation>
-    </message>
-    <message>
-        <source>Température de service</source>
-        <translation>Serving temperature</translation>
-    </message>
-    <message>
-        <source>Filtre sur l&apos;affichage des vins</source>
-        <translation>Which wines to show</translation>
-    </message>
-    <message>
-        <source>Imprime la sélection</source>
-        <translation>Prints the selection</translation>
-    </message>
-    <message>
-        <source>Retour à l&apos;écran principal</source>
-        <translation>Back to the main window</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Aucun plat n&apos;est sélectionné</source>
-        <translation>No dish is selected</translation>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
     </message>
 </context>
 <context>
-    <name>TChoixp_report</name>
+    <name>TZoomConsoForm</name>
     <message>
-        <source>Association Mets/Vins</source>
-        <translation>Food and wine pairing</translation>
+        <source>Caractéristique d&apos;un vin consommé</source>
+        <translation>Characteristics of a wine drunk</translation>
     </message>
     <message>
-        <source>Plat :</source>
-        <translation>Dish:</translation>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Supprime cette entrée de la base</source>
+        <translation>Deletes this entry from the history</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Précédent</source>
+        <translation>&lt;&lt; &amp;Previous</translation>
+    </message>
+    <message>
+        <source>Vin précédent</source>
+        <translation>Previous wine</translation>
+    </message>
+    <message>
+        <source>Sui&amp;vant &gt;&gt;</source>
+        <translation>Ne&amp;xt &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Vin suivant</source>
+        <translation>Next wine</translation>
+    </message>
+    <message>
+        <source>Cette entrée a été modifiée dans le fichier des vins consommés depuis son affichage : vos changements ne sont pas enregistrés.</source>
+        <translation>This entry has changed in the file of wines drunk since it was shown: your changes are not saved.</translation>
+    </message>
+    <message>
+        <source>Cette entrée a été modifiée dans le fichier des vins consommés depuis son affichage : elle n&apos;est pas supprimée.</source>
+        <translation>This entry has changed in the file of wines drunk since it was shown: it is not deleted.</translation>
+    </message>
+</context>
+<context>
+    <name>TZoomForm</name>
+    <message>
+        <source>Zoom d&apos;un vin de la cave</source>
+        <translation>Zoom on a cellar wine</translation>
+    </message>
+    <message>
+        <source>Retour au livre de cave</source>
+        <translation>Back to the cellar book</translation>
+    </message>
+    <message>
+        <source>Retour au livre de cave sans sauvegarde</source>
+        <translation>Back to the cellar book without saving</translation>
+    </message>
+    <message>
+        <source>Imprime des étiquettes</source>
+        <translation>Prints labels</translation>
+    </message>
+    <message>
+        <source>Caractèristiques du vin</source>
+        <translation>Characteristics of the wine</translation>
+    </message>
+    <message>
+        <source>Vin précédent</source>
+        <translation>Previous wine</translation>
+    </message>
+    <message>
+        <source>Vin suivant</source>
+        <translation>Next wine</translation>
+    </message>
+    <message>
+        <source>&amp;Étiquettes</source>
+        <translation>&amp;Labels</translation>
+    </message>
+    <message>
+        <source>&amp;Caractéristiques</source>
+        <translation>&amp;Characteristics</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Précédent</source>
+        <translation>&lt;&lt; &amp;Previous</translation>
+    </message>
+    <message>
+        <source>&amp;Suivant &gt;&gt;</source>
+        <translation>&amp;Next &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Ce vin a été modifié dans le fichier de la cave depuis son affichage : vos changements ne sont pas enregistrés.</source>
+        <translation>This wine was changed in the cellar file since it was shown: your changes are not saved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -2334,350 +2722,6 @@
     </message>
 </context>
 <context>
-    <name>TSaveForm</name>
-    <message>
-        <source>Lecteur :</source>
-        <translation>Drive:</translation>
-    </message>
-    <message>
-        <source>Dernière sauvegarde :</source>
-        <translation>Last backup:</translation>
-    </message>
-    <message>
-        <source>Inserez une disquette dans le lecteur et pressez OK</source>
-        <translation>Insert a disk in the drive and press OK</translation>
-    </message>
-    <message>
-        <source>Autre dossier...</source>
-        <translation>Other folder...</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>&amp;Aide</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Lecteur de sauvegarde</source>
-        <translation>Backup drive</translation>
-    </message>
-    <message>
-        <source>Date de la dernière sauvegarde</source>
-        <translation>Date of the last backup</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Aucune</source>
-        <translation>None</translation>
-    </message>
-    <message>
-        <source>Dossier de sauvegarde</source>
-        <translation>Backup folder</translation>
-    </message>
-    <message>
-        <source>Choisissez un lecteur ou un dossier</source>
-        <translation>Choose a drive or a folder</translation>
-    </message>
-    <message>
-        <source>Sauvegarde sur disquette</source>
-        <translation>Back up the data files</translation>
-    </message>
-    <message>
-        <source>Etat d&apos;avancement de la sauvegarde</source>
-        <translation>Progress of the backup</translation>
-    </message>
-    <message>
-        <source>Lancement de la sauvegarde</source>
-        <translation>Starts the backup</translation>
-    </message>
-    <message>
-        <source>Retour au menu principal sans sauvegarde</source>
-        <translation>Back to the main window without a backup</translation>
-    </message>
-    <message>
-        <source>Le dossier des données ne peut pas recevoir sa propre sauvegarde</source>
-        <translation>The data folder cannot hold its own backup</translation>
-    </message>
-    <message>
-        <source>Voulez vous écraser la sauvegarde du %1 ?</source>
-        <translation>Do you want to overwrite the backup of %1?</translation>
-    </message>
-</context>
-<context>
-    <name>TRestoreForm</name>
-    <message>
-        <source>Le fichier %1 de la sauvegarde est incomplet : rien n&apos;a été restauré</source>
-        <translation>The backup file %1 is incomplete: nothing was restored</translation>
-    </message>
-    <message>
-        <source>Lecteur :</source>
-        <translation>Drive:</translation>
-    </message>
-    <message>
-        <source>Dernière sauvegarde :</source>
-        <translation>Last backup:</translation>
-    </message>
-    <message>
-        <source>Inserez une disquette dans le lecteur et pressez OK</source>
-        <translation>Insert a disk in the drive and press OK</translation>
-    </message>
-    <message>
-        <source>Autre dossier...</source>
-        <translation>Other folder...</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>&amp;Aide</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Lecteur de sauvegarde</source>
-        <translation>Backup drive</translation>
-    </message>
-    <message>
-        <source>Date de la dernière sauvegarde</source>
-        <translation>Date of the last backup</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Aucune</source>
-        <translation>None</translation>
-    </message>
-    <message>
-        <source>Dossier de sauvegarde</source>
-        <translation>Backup folder</translation>
-    </message>
-    <message>
-        <source>Choisissez un lecteur ou un dossier</source>
-        <translation>Choose a drive or a folder</translation>
-    </message>
-    <message>
-        <source>Restauration des bases de données</source>
-        <translation>Restore the data files</translation>
-    </message>
-    <message>
-        <source>Etat d&apos;avancement de la restauration</source>
-        <translation>Progress of the restore</translation>
-    </message>
-    <message>
-        <source>Lancement de la restauration</source>
-        <translation>Starts the restore</translation>
-    </message>
-    <message>
-        <source>Retour au menu principal sans restauration</source>
-        <translation>Back to the main window without restoring</translation>
-    </message>
-    <message>
-        <source>Le dossier des données ne peut pas être restauré sur lui-même</source>
-        <translation>The data folder cannot be restored from itself</translation>
-    </message>
-    <message>
-        <source>La restauration du %1 va écrasez les bases actuelles ?</source>
-        <translation>Restoring the backup of %1 will overwrite the current data files. Go on?</translation>
-    </message>
-</context>
-<context>
-    <name>TOptions</name>
-    <message>
-        <source>Options de Tonnelix</source>
-        <translation>Tonnelix options</translation>
-    </message>
-    <message>
-        <source>Langue</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Tri de la cave</source>
-        <translation>Order of the cellar</translation>
-    </message>
-    <message>
-        <source>Prévisualisation</source>
-        <translation>Print preview</translation>
-    </message>
-    <message>
-        <source>Français</source>
-        <translation>French</translation>
-    </message>
-    <message>
-        <source>Anglais</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>Par Millésime</source>
-        <translation>By vintage</translation>
-    </message>
-    <message>
-        <source>Par Appellation</source>
-        <translation>By appellation</translation>
-    </message>
-    <message>
-        <source>Par Région</source>
-        <translation>By region</translation>
-    </message>
-    <message>
-        <source>Non</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Oui</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Affichage de la fenêtre A propos au demarrage</source>
-        <translation>Show the About window at start-up</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Printer set-up</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>&amp;Aide</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Choix de la langue</source>
-        <translation>Choice of the language</translation>
-    </message>
-    <message>
-        <source>Type de tri sur la cave</source>
-        <translation>Order in which the cellar is kept</translation>
-    </message>
-    <message>
-        <source>Affiche l&apos;écran d&apos;accueil au demarrage du programme</source>
-        <translation>Shows the welcome window when the program starts</translation>
-    </message>
-    <message>
-        <source>Configuration de l&apos;imprimante</source>
-        <translation>Printer set-up</translation>
-    </message>
-    <message>
-        <source>Prévisualisation de l&apos;impression</source>
-        <translation>Preview before printing</translation>
-    </message>
-    <message>
-        <source>Retour au menu principal</source>
-        <translation>Back to the main menu</translation>
-    </message>
-    <message>
-        <source>Retour au menu principal sans sauvegarde</source>
-        <translation>Back to the main menu without saving</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
-    </message>
-</context>
-<context>
-    <name>TMaturite</name>
-    <message>
-        <source>Maturités des vins</source>
-        <translation>Wine maturity</translation>
-    </message>
-    <message>
-        <source>&amp;Couleur :</source>
-        <translation>&amp;Colour:</translation>
-    </message>
-    <message>
-        <source>&amp;Région :</source>
-        <translation>&amp;Region:</translation>
-    </message>
-    <message>
-        <source>Arrive à maturité dans :</source>
-        <translation>Reaches its peak in:</translation>
-    </message>
-    <message>
-        <source>an(s)</source>
-        <translation>year(s)</translation>
-    </message>
-    <message>
-        <source>&amp;Table des maturités :</source>
-        <translation>Maturity &amp;table:</translation>
-    </message>
-    <message>
-        <source>Couleur du vin</source>
-        <translation>Colour of the wine</translation>
-    </message>
-    <message>
-        <source>Région du vin</source>
-        <translation>Region of the wine</translation>
-    </message>
-    <message>
-        <source>Nombre d&apos;années jusqu&apos;à l&apos;apogée (flèches haut et bas)</source>
-        <translation>Number of years to the peak (up and down arrows)</translation>
-    </message>
-    <message>
-        <source>Ajoute ou modifie la maturité d&apos;un vin</source>
-        <translation>Adds or changes the maturity of a wine</translation>
-    </message>
-    <message>
-        <source>Enregistre la table et ferme la fenêtre</source>
-        <translation>Saves the table and closes the window</translation>
-    </message>
-    <message>
-        <source>Ferme la fenêtre sans enregistrer</source>
-        <translation>Closes the window without saving</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Opens the help</translation>
-    </message>
-    <message>
-        <source>&amp;Ajoute</source>
-        <translation>&amp;Add</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Aid&amp;e</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Couleur</source>
-        <translation>Colour</translation>
-    </message>
-    <message>
-        <source>Région</source>
-        <translation>Region</translation>
-    </message>
-    <message>
-        <source>Maturité</source>
-        <translation>Maturity</translation>
-    </message>
-</context>
-<context>
     <name>Tdomaine_form</name>
     <message>
         <source>Gestion des domaines</source>
@@ -2753,346 +2797,14 @@
     </message>
 </context>
 <context>
-    <name>TAutre_base</name>
+    <name>Treport_sticker</name>
     <message>
-        <source>Autres bases de données</source>
-        <translation>Other lists</translation>
+        <source>Étiquettes</source>
+        <translation>Labels</translation>
     </message>
     <message>
-        <source>Liste</source>
-        <translation>List</translation>
-    </message>
-    <message>
-        <source>Ordre</source>
-        <translation>Order</translation>
-    </message>
-    <message>
-        <source>&amp;Couleurs</source>
-        <translation>&amp;Colours</translation>
-    </message>
-    <message>
-        <source>&amp;Régions</source>
-        <translation>&amp;Regions</translation>
-    </message>
-    <message>
-        <source>A&amp;ppréciations</source>
-        <translation>Ra&amp;tings</translation>
-    </message>
-    <message>
-        <source>&amp;Volumes</source>
-        <translation>Bottle &amp;sizes</translation>
-    </message>
-    <message>
-        <source>Pas de &amp;Tri</source>
-        <translation>&amp;Unsorted</translation>
-    </message>
-    <message>
-        <source>Tri alp&amp;habétique</source>
-        <translation>&amp;Alphabetical order</translation>
-    </message>
-    <message>
-        <source>&amp;Nom :</source>
-        <translation>&amp;Name:</translation>
-    </message>
-    <message>
-        <source>&amp;Liste :</source>
-        <translation>&amp;List:</translation>
-    </message>
-    <message>
-        <source>Nom de l&apos;élément à ajouter</source>
-        <translation>Name of the item to add</translation>
-    </message>
-    <message>
-        <source>Monte ou descend un élément</source>
-        <translation>Moves an item up or down</translation>
-    </message>
-    <message>
-        <source>Ajoute l&apos;élément à la liste</source>
-        <translation>Adds the item to the list</translation>
-    </message>
-    <message>
-        <source>Supprime l&apos;élément sélectionné</source>
-        <translation>Removes the selected item</translation>
-    </message>
-    <message>
-        <source>Enregistre les listes et ferme la fenêtre</source>
-        <translation>Saves the lists and closes the window</translation>
-    </message>
-    <message>
-        <source>Ferme la fenêtre sans enregistrer</source>
-        <translation>Closes the window without saving</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Opens the help</translation>
-    </message>
-    <message>
-        <source>&amp;Ajoute</source>
-        <translation>A&amp;dd</translation>
-    </message>
-    <message>
-        <source>&amp;Supprime</source>
-        <translation>Re&amp;move</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Aid&amp;e</source>
-        <translation>&amp;Help</translation>
-    </message>
-</context>
-<context>
-    <name>Exchange</name>
-    <message>
-        <source>Fichier Texte (*.txt);;Tous (*)</source>
-        <translation>Text file (*.txt);;All (*)</translation>
-    </message>
-    <message>
-        <source>Export de la cave dans un fichier</source>
-        <translation>Export of the cellar to a file</translation>
-    </message>
-    <message>
-        <source>Import d&apos;un fichier dans la cave</source>
-        <translation>Import of a file into the cellar</translation>
-    </message>
-    <message>
-        <source>Ne plus afficher les erreurs suivantes ? (encore %1 ligne(s) en échec)</source>
-        <translation>Stop showing the next errors? (%1 more line(s) canceled)</translation>
-    </message>
-    <message>
-        <source>Ce fichier est le fichier de la cave : il ne peut pas être importé dans la cave.</source>
-        <translation>This file is the cellar file: it cannot be imported into the cellar.</translation>
-    </message>
-    <message>
-        <source>Ce fichier est le fichier de la cave : la cave ne peut pas y être exportée.</source>
-        <translation>This file is the cellar file: the cellar cannot be exported to it.</translation>
-    </message>
-</context>
-<context>
-    <name>Miseajourform</name>
-    <message>
-        <source>Mise à jour des bases de données</source>
-        <translation>Update of the databases</translation>
-    </message>
-    <message>
-        <source>Bases de données (*.ref)</source>
-        <translation>Databases (*.ref)</translation>
-    </message>
-    <message>
-        <source>Ce fichier n&apos;est pas une base d&apos;appellations ni un tableau des millésimes : aucune base n&apos;a été modifiée.</source>
-        <translation>This file is neither an appellation base nor a vintage chart: no base was changed.</translation>
-    </message>
-</context>
-<context>
-    <name>TQuandBoire</name>
-    <message>
-        <source>Couleur</source>
-        <translation>Colour</translation>
-    </message>
-    <message>
-        <source>Appellation</source>
-        <translation>Appellation</translation>
-    </message>
-    <message>
-        <source>Domaine</source>
-        <translation>Estate</translation>
-    </message>
-    <message>
-        <source>Année</source>
-        <translation>Vintage</translation>
-    </message>
-    <message>
-        <source>Apogée</source>
-        <translation>Peak</translation>
-    </message>
-    <message>
-        <source>Qté</source>
-        <translation>Qty</translation>
-    </message>
-    <message>
-        <source>Place</source>
-        <translation>Location</translation>
-    </message>
-    <message>
-        <source>Bouteilles de la cave par année d&apos;apogée</source>
-        <translation>Bottles of the cellar by peak year</translation>
-    </message>
-    <message>
-        <source>Passé</source>
-        <translation>Past</translation>
-    </message>
-    <message>
-        <source>Sans apogée</source>
-        <translation>No peak year</translation>
-    </message>
-    <message>
-        <source>Bouteilles</source>
-        <translation>Bottles</translation>
-    </message>
-    <message>
-        <source>Quand boire ?</source>
-        <translation>When to drink</translation>
-    </message>
-    <message>
-        <source>%1 bouteilles</source>
-        <translation>%1 bottles</translation>
-    </message>
-    <message>
-        <source>Couleurs</source>
-        <translation>Colours</translation>
-    </message>
-    <message>
-        <source>Années d&apos;apogée</source>
-        <translation>Peak years</translation>
-    </message>
-    <message>
-        <source>A&amp;pogée :</source>
-        <translation>Peak &amp;year:</translation>
-    </message>
-    <message>
-        <source>&amp;Vins :</source>
-        <translation>&amp;Wines:</translation>
-    </message>
-    <message>
-        <source>&amp;Zoom</source>
-        <translation>&amp;Zoom</translation>
-    </message>
-    <message>
-        <source>&amp;Imprimer</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Aide</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Période d&apos;apogée dont les vins sont listés</source>
-        <translation>The peak years whose wines are listed</translation>
-    </message>
-    <message>
-        <source>Vins de la période ; un double clic ouvre leur zoom</source>
-        <translation>Wines of these years; a double click opens a wine</translation>
-    </message>
-    <message>
-        <source>Affiche les caractéristiques d&apos;un vin</source>
-        <translation>Shows the details of a wine</translation>
-    </message>
-    <message>
-        <source>Imprime le graphique</source>
-        <translation>Prints the chart</translation>
-    </message>
-    <message>
-        <source>Ferme la fenêtre</source>
-        <translation>Closes the window</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>%1 : %2 bouteilles</source>
-        <translation>%1: %2 bottles</translation>
-    </message>
-    <message>
-        <source>%1, %2 : %3 bouteilles</source>
-        <translation>%1, %2: %3 bottles</translation>
-    </message>
-    <message>
-        <source>Aucun vin n&apos;est sélectionné</source>
-        <translation>No wine is selected</translation>
-    </message>
-</context>
-<context>
-    <name>TConsommation</name>
-    <message>
-        <source>Tout l&apos;historique</source>
-        <translation>The whole history</translation>
-    </message>
-    <message>
-        <source>Depuis le %1</source>
-        <translation>From %1</translation>
-    </message>
-    <message>
-        <source>Jusqu&apos;au %1</source>
-        <translation>Until %1</translation>
-    </message>
-    <message>
-        <source>Du %1 au %2</source>
-        <translation>From %1 to %2</translation>
-    </message>
-    <message>
-        <source>Bouteilles bues par mois</source>
-        <translation>Bottles drunk per month</translation>
-    </message>
-    <message>
-        <source>Bouteilles bues par année</source>
-        <translation>Bottles drunk per year</translation>
-    </message>
-    <message>
-        <source>Valeur bue</source>
-        <translation>Value drunk</translation>
-    </message>
-    <message>
-        <source>Bouteilles</source>
-        <translation>Bottles</translation>
-    </message>
-    <message>
-        <source>Valeur</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>Consommation</source>
-        <translation>Consumption</translation>
-    </message>
-    <message>
-        <source>%1 bouteilles</source>
-        <translation>%1 bottles</translation>
-    </message>
-    <message>
-        <source>Couleurs</source>
-        <translation>Colours</translation>
-    </message>
-    <message>
-        <source>%1 bouteilles, %2</source>
-        <translation>%1 bottles, %2</translation>
-    </message>
-    <message>
-        <source>Périodes</source>
-        <translation>Periods</translation>
-    </message>
-    <message>
-        <source>&amp;Imprimer</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Aide</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Imprime le graphique</source>
-        <translation>Prints the chart</translation>
-    </message>
-    <message>
-        <source>Ferme la fenêtre</source>
-        <translation>Closes the window</translation>
-    </message>
-    <message>
-        <source>Accès à l&apos;aide</source>
-        <translation>Help</translation>
+        <source>A déguster avant :</source>
+        <translation>Drink before:</translation>
     </message>
 </context>
 </TS>

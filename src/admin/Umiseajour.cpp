@@ -20,10 +20,6 @@ namespace {
 
 constexpr int kHelpTopic = 18;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Miseajourform", text);
-}
-
 // The system file dialog offers no help button: F1 while it is open brings the page instead.
 class HelpKey : public QObject {
 public:
@@ -48,8 +44,9 @@ QString AskReferenceFile() {
     QString chosen;
     {
         HelpKey help;
-        chosen = ui::AskOpenFileName(Tr("Mise à jour des bases de données"),
-                                     Tr("Bases de données (*.ref)"));
+        chosen = ui::AskOpenFileName(
+            QCoreApplication::translate("Miseajourform", "Mise à jour des bases de données"),
+            QCoreApplication::translate("Miseajourform", "Bases de données (*.ref)"));
     }
     if (!ec) std::filesystem::current_path(here, ec);
     return chosen;
@@ -69,8 +66,10 @@ void Misejour1Click() {
         return;
     }
     if (result.outcome == store::ReferenceOutcome::NotABase)
-        ui::ShowMessageNumber(Tr("Ce fichier n'est pas une base d'appellations ni un tableau des "
-                                 "millésimes : aucune base n'a été modifiée."),
+        ui::ShowMessageNumber(QCoreApplication::translate(
+                                  "Miseajourform",
+                                  "Ce fichier n'est pas une base d'appellations ni un tableau des "
+                                  "millésimes : aucune base n'a été modifiée."),
                               0);
 }
 

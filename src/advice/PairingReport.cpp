@@ -9,10 +9,6 @@ namespace advice {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TChoixp_report", text);
-}
-
 constexpr double kLine = 5;
 
 ui::ReportBand PageHeader(const QString& dish) {
@@ -20,7 +16,8 @@ ui::ReportBand PageHeader(const QString& dish) {
     band.picture({0, 0, 14, 14}, ui::Picture::Emblem);
     band.picture({ui::kReportWidth - 14, 0, 14, 14}, ui::Picture::Emblem);
     band.rule(2, 18, ui::kReportWidth - 18);
-    band.text({18, 3.5, ui::kReportWidth - 36, 8}, Tr("Plat :") + QStringLiteral(" ") + dish,
+    band.text({18, 3.5, ui::kReportWidth - 36, 8},
+              QCoreApplication::translate("TChoixp_report", "Plat :") + QStringLiteral(" ") + dish,
               {14, true}, ui::ReportBand::kCentre);
     band.rule(13, 18, ui::kReportWidth - 18);
     return band;
@@ -40,7 +37,7 @@ ui::ReportBand DetailBand(const PairedWine& wine) {
 
 ui::Report PairingReport(const QString& dish, const std::vector<PairedWine>& wines) {
     ui::Report report;
-    report.title = Tr("Association Mets/Vins");
+    report.title = QCoreApplication::translate("TChoixp_report", "Association Mets/Vins");
     report.pageHeader = PageHeader(dish);
     for (const PairedWine& wine : wines)
         report.bands.push_back(DetailBand(wine));

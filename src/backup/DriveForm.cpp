@@ -24,6 +24,11 @@
 namespace backup {
 
 namespace {
+// The form's own texts: both windows show them as the backup window has them.
+struct FormTexts {
+    Q_DECLARE_TR_FUNCTIONS(TSaveForm)
+};
+
 // The item data that marks the entry which opens the folder dialog.
 constexpr int kOtherFolderRole = Qt::UserRole + 1;
 } // namespace
@@ -104,24 +109,24 @@ QString DriveForm::translated(const char* text) const {
 
 void DriveForm::retranslateUi() {
     setWindowTitle(translated(texts_.caption));
-    lecteurLabel_->setText(translated("Lecteur :"));
-    lastSaveLabel_->setText(translated("Dernière sauvegarde :"));
-    Label1->setText(translated("Inserez une disquette dans le lecteur et pressez OK"));
-    Lecteur->setItemText(otherFolderIndex(), translated("Autre dossier..."));
-    BitBtn1->setText(translated("OK"));
-    BitBtn2->setText(translated("Annuler"));
-    BitBtn3->setText(translated("&Aide"));
-    ui::SetHint(Lecteur, translated("Lecteur de sauvegarde"));
-    ui::SetHint(Last_save, translated("Date de la dernière sauvegarde"));
+    lecteurLabel_->setText(FormTexts::tr("Lecteur :"));
+    lastSaveLabel_->setText(FormTexts::tr("Dernière sauvegarde :"));
+    Label1->setText(FormTexts::tr("Inserez une disquette dans le lecteur et pressez OK"));
+    Lecteur->setItemText(otherFolderIndex(), FormTexts::tr("Autre dossier..."));
+    BitBtn1->setText(FormTexts::tr("OK"));
+    BitBtn2->setText(FormTexts::tr("Annuler"));
+    BitBtn3->setText(FormTexts::tr("&Aide"));
+    ui::SetHint(Lecteur, FormTexts::tr("Lecteur de sauvegarde"));
+    ui::SetHint(Last_save, FormTexts::tr("Date de la dernière sauvegarde"));
     ui::SetHint(Avance, translated(texts_.gaugeHint));
     ui::SetHint(BitBtn1, translated(texts_.okHint));
     ui::SetHint(BitBtn2, translated(texts_.cancelHint));
-    ui::SetHint(BitBtn3, translated("Accès à l'aide"));
+    ui::SetHint(BitBtn3, FormTexts::tr("Accès à l'aide"));
     showLastSave();
 }
 
 void DriveForm::showLastSave() {
-    Last_save->setText(lastSave_ == kNoStamp ? translated("Aucune")
+    Last_save->setText(lastSave_ == kNoStamp ? FormTexts::tr("Aucune")
                                              : QString::fromStdString(lastSave_));
 }
 
@@ -139,7 +144,8 @@ void DriveForm::LecteurActivated(int index) {
         previousIndex_ = index;
         return;
     }
-    const QString folder = ui::AskFolderName(translated("Dossier de sauvegarde"), QDir::homePath());
+    const QString folder =
+        ui::AskFolderName(FormTexts::tr("Dossier de sauvegarde"), QDir::homePath());
     if (folder.isEmpty()) {
         Lecteur->setCurrentIndex(previousIndex_);
         return;
@@ -167,7 +173,7 @@ void DriveForm::setProgress(int step) {
 void DriveForm::BitBtn1Click() {
     const std::string folder = chosenFolder();
     if (folder.empty()) {
-        ui::ShowMessageNumber(translated("Choisissez un lecteur ou un dossier"), 0);
+        ui::ShowMessageNumber(FormTexts::tr("Choisissez un lecteur ou un dossier"), 0);
         return;
     }
     if (IsDataDirectory(folder)) {

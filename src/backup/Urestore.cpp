@@ -27,7 +27,7 @@ void TRestoreForm::run(const std::string& folder) {
         reject();
         return;
     }
-    if (!ui::AskYesNo(translated("La restauration du %1 va écrasez les bases actuelles ?")
+    if (!ui::AskYesNo(tr("La restauration du %1 va écrasez les bases actuelles ?")
                           .arg(QString::fromStdString(stamp)))) {
         reject();
         return;

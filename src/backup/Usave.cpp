@@ -24,8 +24,8 @@ TSaveForm::TSaveForm(QWidget* parent, const QString& settingsPath)
 void TSaveForm::run(const std::string& folder) {
     const std::string earlier = backup::SetStamp(folder);
     if (earlier != backup::kNoStamp &&
-        !ui::AskYesNo(translated("Voulez vous écraser la sauvegarde du %1 ?")
-                          .arg(QString::fromStdString(earlier)))) {
+        !ui::AskYesNo(
+            tr("Voulez vous écraser la sauvegarde du %1 ?").arg(QString::fromStdString(earlier)))) {
         reject();
         return;
     }

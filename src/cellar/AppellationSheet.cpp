@@ -16,10 +16,6 @@ namespace cellar {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TChoixv_report", text);
-}
-
 bool IsHeader(const std::string& line) {
     return !line.empty() && line[0] == '[';
 }
@@ -72,7 +68,9 @@ ui::ReportBand PageHeader(const QString& title, const QString& temperature,
     band.picture({0, 0, 14, 14}, ui::Picture::Emblem);
     band.picture({ui::kReportWidth - 14, 0, 14, 14}, ui::Picture::Emblem);
     band.text({16, 1, ui::kReportWidth - 32, 8}, title, {14, true}, ui::ReportBand::kCentre);
-    const QString captions[2] = {Tr("Température de service :"), Tr("Période de garde :")};
+    const QString captions[2] = {
+        QCoreApplication::translate("TChoixv_report", "Température de service :"),
+        QCoreApplication::translate("TChoixv_report", "Période de garde :")};
     const QString values[2] = {temperature, keeping};
     for (int i = 0; i < 2; ++i) {
         const double y = 11 + i * kLine;
@@ -80,8 +78,10 @@ ui::ReportBand PageHeader(const QString& title, const QString& temperature,
         band.text({73, y, ui::kReportWidth - 73 - 16, kLine}, values[i]);
     }
     band.rule(24, 0, ui::kReportWidth);
-    band.text({2, 25.5, kHalf - 4, kLine}, Tr("Plats :"), {10, true});
-    band.text({kHalf + 2, 25.5, kHalf - 4, kLine}, Tr("Millésimes :"), {10, true});
+    band.text({2, 25.5, kHalf - 4, kLine}, QCoreApplication::translate("TChoixv_report", "Plats :"),
+              {10, true});
+    band.text({kHalf + 2, 25.5, kHalf - 4, kLine},
+              QCoreApplication::translate("TChoixv_report", "Millésimes :"), {10, true});
     band.rule(32, 0, ui::kReportWidth);
     return band;
 }

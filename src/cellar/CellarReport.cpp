@@ -13,10 +13,6 @@ namespace cellar {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TReport_Livre", text);
-}
-
 bool ReadDecimal(const std::string& text, double& value) {
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
@@ -70,11 +66,14 @@ ui::ReportBand PageHeader() {
     ui::ReportBand band(ui::BandKind::PageHeader, 25);
     band.picture({0, 0, 14, 14}, ui::Picture::Emblem);
     band.picture({ui::kReportWidth - 14, 0, 14, 14}, ui::Picture::Bottle);
-    band.text({16, 2, ui::kReportWidth - 32, 9}, Tr("Inventaire Livre de Cave"), {14, true},
+    band.text({16, 2, ui::kReportWidth - 32, 9},
+              QCoreApplication::translate("TReport_Livre", "Inventaire Livre de Cave"), {14, true},
               ui::ReportBand::kCentre);
     band.rule(16, 0, ui::kReportWidth);
     for (int i = 0; i < 8; ++i)
-        band.text(Cell(kColumns[i], 17.5), Tr(kHeadings[i]), {10, true}, kColumns[i].flags);
+        band.text(Cell(kColumns[i], 17.5),
+                  QCoreApplication::translate("TReport_Livre", kHeadings[i]), {10, true},
+                  kColumns[i].flags);
     band.rule(23, 0, ui::kReportWidth);
     return band;
 }
@@ -219,7 +218,8 @@ std::vector<store::CellarWine> ListedWines() {
 
 ui::Report CellarReport(const std::vector<store::CellarWine>& wines) {
     ui::Report report;
-    report.title = Tr("Inventaire Livre de Cave"); // the printed title, not the window's
+    report.title = QCoreApplication::translate(
+        "TReport_Livre", "Inventaire Livre de Cave"); // the printed title, not the window's
     report.pageHeader = PageHeader();
 
     const bool regionFirst = store::State().sort == 3;

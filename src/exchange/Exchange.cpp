@@ -24,12 +24,8 @@ constexpr int kImportHelpTopic = 7;
 constexpr int kExportHelpTopic = 8;
 constexpr int kFileNotFound = 39;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Exchange", text);
-}
-
 QString Filter() {
-    return Tr("Fichier Texte (*.txt);;Tous (*)");
+    return QCoreApplication::translate("Exchange", "Fichier Texte (*.txt);;Tous (*)");
 }
 
 std::string PathBytes(const QString& name) {
@@ -67,7 +63,9 @@ void ShowRejectedLines(const std::vector<store::RejectedLine>& rejected) {
         }
         // No, the default, goes on as the OK of a plain warning would.
         const QString stop =
-            Tr("Ne plus afficher les erreurs suivantes ? (encore %1 ligne(s) en échec)")
+            QCoreApplication::translate(
+                "Exchange",
+                "Ne plus afficher les erreurs suivantes ? (encore %1 ligne(s) en échec)")
                 .arg(rejected.size() - i - 1);
         if (ui::AskYesNo(text + QStringLiteral("\n\n") + stop, ui::WarningTitle())) break;
     }
@@ -89,15 +87,18 @@ void Export1Click() {
     const QString proposed = State().exportName.isEmpty()
                                  ? QDir(current.directory()).filePath(QStringLiteral("export.txt"))
                                  : State().exportName;
-    const QString name = ui::AskSaveFile({Tr("Export de la cave dans un fichier"), Filter(),
-                                          QStringLiteral("txt"), proposed, kExportHelpTopic});
+    const QString name = ui::AskSaveFile(
+        {QCoreApplication::translate("Exchange", "Export de la cave dans un fichier"), Filter(),
+         QStringLiteral("txt"), proposed, kExportHelpTopic});
     current.restore();
     if (name.isEmpty()) return;
     State().exportName = name;
     // Replacing the cellar file by its own export would lose the cellar.
     if (store::IsCellarFile(PathBytes(name))) {
-        ui::ShowMessageNumber(Tr("Ce fichier est le fichier de la cave : la cave ne peut pas y "
-                                 "être exportée."),
+        ui::ShowMessageNumber(QCoreApplication::translate(
+                                  "Exchange",
+                                  "Ce fichier est le fichier de la cave : la cave ne peut pas y "
+                                  "être exportée."),
                               0);
         return;
     }
@@ -110,16 +111,18 @@ void Export1Click() {
 
 void Import1Click() {
     KeepCurrentDirectory current;
-    const QString name =
-        ui::AskOpenFile({Tr("Import d'un fichier dans la cave"), Filter(), QStringLiteral("txt"),
-                         current.directory(), kImportHelpTopic});
+    const QString name = ui::AskOpenFile(
+        {QCoreApplication::translate("Exchange", "Import d'un fichier dans la cave"), Filter(),
+         QStringLiteral("txt"), current.directory(), kImportHelpTopic});
     current.restore();
     if (name.isEmpty()) return;
     const std::string source = PathBytes(name);
     // Moving the cellar file itself aside at the end would lose the cellar.
     if (store::IsCellarFile(source)) {
-        ui::ShowMessageNumber(Tr("Ce fichier est le fichier de la cave : il ne peut pas être "
-                                 "importé dans la cave."),
+        ui::ShowMessageNumber(QCoreApplication::translate(
+                                  "Exchange",
+                                  "Ce fichier est le fichier de la cave : il ne peut pas être "
+                                  "importé dans la cave."),
                               0);
         return;
     }

@@ -86,34 +86,36 @@ ConsumedForm::ConsumedForm(const char* context, QWidget* parent)
     auto* identity = new QFrame(this);
     identity->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* wine = new QGridLayout(identity);
-    wine->addWidget(label(Liste_coul, QT_TR_NOOP("&Couleur :")), 0, 0);
+    wine->addWidget(label(Liste_coul, QT_TRANSLATE_NOOP("TRestoForm", "&Couleur :")), 0, 0);
     wine->addWidget(Liste_coul, 0, 1);
-    wine->addWidget(label(Liste_region, QT_TR_NOOP("Ré&gion :")), 0, 2);
+    wine->addWidget(label(Liste_region, QT_TRANSLATE_NOOP("TRestoForm", "Ré&gion :")), 0, 2);
     wine->addWidget(Liste_region, 0, 3);
-    wine->addWidget(label(millesime, QT_TR_NOOP("Millé&sime :")), 0, 4);
+    wine->addWidget(label(millesime, QT_TRANSLATE_NOOP("TRestoForm", "Millé&sime :")), 0, 4);
     wine->addWidget(millesime, 0, 5);
-    wine->addWidget(label(Liste_appel, QT_TR_NOOP("A&ppellation :")), 1, 0);
+    wine->addWidget(label(Liste_appel, QT_TRANSLATE_NOOP("TRestoForm", "A&ppellation :")), 1, 0);
     wine->addWidget(Liste_appel, 1, 1, 1, 5);
-    wine->addWidget(label(Liste_domaine, QT_TR_NOOP("Domaine ou C&hâteau :")), 2, 0);
+    wine->addWidget(label(Liste_domaine, QT_TRANSLATE_NOOP("TRestoForm", "Domaine ou C&hâteau :")),
+                    2, 0);
     wine->addWidget(Liste_domaine, 2, 1, 1, 5);
     wine->setColumnStretch(1, 1);
     wine->setColumnStretch(3, 1);
 
     auto* about = new QGridLayout;
     int row = 0;
-    about->addWidget(label(Prop, QT_TR_NOOP("P&ropriétaire :")), row, 0);
+    about->addWidget(label(Prop, QT_TRANSLATE_NOOP("TRestoForm", "P&ropriétaire :")), row, 0);
     about->addWidget(Prop, row++, 1, 1, 6);
-    about->addWidget(label(Rem_vin, QT_TR_NOOP("Remar&ques :")), row, 0);
+    about->addWidget(label(Rem_vin, QT_TRANSLATE_NOOP("TRestoForm", "Remar&ques :")), row, 0);
     about->addWidget(Rem_vin, row++, 1, 1, 6);
-    about->addWidget(label(Appreciation, QT_TR_NOOP("Apprécia&tion :")), row, 0);
+    about->addWidget(label(Appreciation, QT_TRANSLATE_NOOP("TRestoForm", "Apprécia&tion :")), row,
+                     0);
     about->addWidget(Appreciation, row, 1);
-    about->addWidget(label(formatb, QT_TR_NOOP("&Bouteille :")), row, 2);
+    about->addWidget(label(formatb, QT_TRANSLATE_NOOP("TRestoForm", "&Bouteille :")), row, 2);
     about->addWidget(formatb, row, 3);
-    about->addWidget(label(prix, QT_TR_NOOP("Pri&x :")), row, 4);
+    about->addWidget(label(prix, QT_TRANSLATE_NOOP("TRestoForm", "Pri&x :")), row, 4);
     about->addWidget(prix, row++, 5);
-    about->addWidget(label(lieu, QT_TR_NOOP("&Lieu d'achat :")), row, 0);
+    about->addWidget(label(lieu, QT_TRANSLATE_NOOP("TRestoForm", "&Lieu d'achat :")), row, 0);
     about->addWidget(lieu, row, 1, 1, 3);
-    about->addWidget(label(dateachat, QT_TR_NOOP("&Date d'achat :")), row, 4);
+    about->addWidget(label(dateachat, QT_TRANSLATE_NOOP("TRestoForm", "&Date d'achat :")), row, 4);
     about->addWidget(dateachat, row++, 5);
     // The price and purchase date stand beside what they belong with, not at the far edge.
     about->setColumnStretch(6, 1);
@@ -122,13 +124,16 @@ ConsumedForm::ConsumedForm(const char* context, QWidget* parent)
     auto* drinking = new QFrame(this);
     drinking->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* drunk = new QGridLayout(drinking);
-    drunk->addWidget(label(qte_conso, QT_TR_NOOP("Q&uantité consommée :")), 0, 0);
+    drunk->addWidget(label(qte_conso, QT_TRANSLATE_NOOP("TRestoForm", "Q&uantité consommée :")), 0,
+                     0);
     drunk->addWidget(qte_conso, 0, 1);
-    drunk->addWidget(label(date_conso, QT_TR_NOOP("Dat&e consommation :")), 0, 2);
+    drunk->addWidget(label(date_conso, QT_TRANSLATE_NOOP("TRestoForm", "Dat&e consommation :")), 0,
+                     2);
     drunk->addWidget(date_conso, 0, 3);
-    drunk->addWidget(label(comment_conso, QT_TR_NOOP("Co&mmentaires :")), 1, 0);
+    drunk->addWidget(label(comment_conso, QT_TRANSLATE_NOOP("TRestoForm", "Co&mmentaires :")), 1,
+                     0);
     drunk->addWidget(comment_conso, 1, 1, 1, 4);
-    drunk->addWidget(label(invites, QT_TR_NOOP("&Invités :")), 2, 0);
+    drunk->addWidget(label(invites, QT_TRANSLATE_NOOP("TRestoForm", "&Invités :")), 2, 0);
     drunk->addWidget(invites, 2, 1, 1, 4);
     drunk->setColumnStretch(4, 1);
 
@@ -165,7 +170,7 @@ ConsumedForm::ConsumedForm(const char* context, QWidget* parent)
 }
 
 QString ConsumedForm::text(const char* source) const {
-    return QCoreApplication::translate(context_, source);
+    return QCoreApplication::translate("TRestoForm", source);
 }
 
 bool ConsumedForm::eventFilter(QObject* watched, QEvent* event) {
@@ -190,33 +195,33 @@ void ConsumedForm::retranslateUi() {
         QWidget* field;
         const char* hint;
     } hints[] = {
-        {Liste_coul, QT_TR_NOOP("Couleur")},
-        {Liste_region, QT_TR_NOOP("Région")},
-        {Liste_appel, QT_TR_NOOP("Appellation")},
-        {Liste_domaine, QT_TR_NOOP("Nom du domaine ou du château")},
-        {millesime, QT_TR_NOOP("Millésime")},
-        {Prop, QT_TR_NOOP("Nom du propriétaire")},
-        {Rem_vin, QT_TR_NOOP("Remarques sur le vin")},
-        {Appreciation, QT_TR_NOOP("Votre appréciation")},
-        {formatb, QT_TR_NOOP("Format de bouteille")},
-        {prix, QT_TR_NOOP("Prix unitaire")},
-        {lieu, QT_TR_NOOP("Lieu d'achat")},
-        {dateachat, QT_TR_NOOP("Date de l'achat")},
-        {qte_conso, QT_TR_NOOP("Nombre de bouteilles consommées")},
-        {date_conso, QT_TR_NOOP("Date de consommation")},
-        {comment_conso, QT_TR_NOOP("Vos commentaires sur le vin")},
-        {invites, QT_TR_NOOP("Vos invités")},
-        {BitBtn1, QT_TR_NOOP("Retour aux vins consommés")},
-        {BitBtn2, QT_TR_NOOP("Retour aux vins consommés sans sauvegarde")},
-        {BitBtn3, QT_TR_NOOP("Accès à l'aide")},
+        {Liste_coul, QT_TRANSLATE_NOOP("TRestoForm", "Couleur")},
+        {Liste_region, QT_TRANSLATE_NOOP("TRestoForm", "Région")},
+        {Liste_appel, QT_TRANSLATE_NOOP("TRestoForm", "Appellation")},
+        {Liste_domaine, QT_TRANSLATE_NOOP("TRestoForm", "Nom du domaine ou du château")},
+        {millesime, QT_TRANSLATE_NOOP("TRestoForm", "Millésime")},
+        {Prop, QT_TRANSLATE_NOOP("TRestoForm", "Nom du propriétaire")},
+        {Rem_vin, QT_TRANSLATE_NOOP("TRestoForm", "Remarques sur le vin")},
+        {Appreciation, QT_TRANSLATE_NOOP("TRestoForm", "Votre appréciation")},
+        {formatb, QT_TRANSLATE_NOOP("TRestoForm", "Format de bouteille")},
+        {prix, QT_TRANSLATE_NOOP("TRestoForm", "Prix unitaire")},
+        {lieu, QT_TRANSLATE_NOOP("TRestoForm", "Lieu d'achat")},
+        {dateachat, QT_TRANSLATE_NOOP("TRestoForm", "Date de l'achat")},
+        {qte_conso, QT_TRANSLATE_NOOP("TRestoForm", "Nombre de bouteilles consommées")},
+        {date_conso, QT_TRANSLATE_NOOP("TRestoForm", "Date de consommation")},
+        {comment_conso, QT_TRANSLATE_NOOP("TRestoForm", "Vos commentaires sur le vin")},
+        {invites, QT_TRANSLATE_NOOP("TRestoForm", "Vos invités")},
+        {BitBtn1, QT_TRANSLATE_NOOP("TRestoForm", "Retour aux vins consommés")},
+        {BitBtn2, QT_TRANSLATE_NOOP("TRestoForm", "Retour aux vins consommés sans sauvegarde")},
+        {BitBtn3, QT_TRANSLATE_NOOP("TRestoForm", "Accès à l'aide")},
     };
     for (const auto& h : hints) {
         ui::SetHint(h.field, text(h.hint));
     }
     ui::DropUnreachableMnemonics(this);
-    BitBtn1->setText(text(QT_TR_NOOP("&OK")));
-    BitBtn2->setText(text(QT_TR_NOOP("A&nnuler")));
-    BitBtn3->setText(text(QT_TR_NOOP("&Aide")));
+    BitBtn1->setText(text(QT_TRANSLATE_NOOP("TRestoForm", "&OK")));
+    BitBtn2->setText(text(QT_TRANSLATE_NOOP("TRestoForm", "A&nnuler")));
+    BitBtn3->setText(text(QT_TRANSLATE_NOOP("TRestoForm", "&Aide")));
 }
 
 void ConsumedForm::fillMarksAndFormats() {

@@ -21,9 +21,10 @@ namespace history {
 class ConsumedForm : public QDialog {
     Q_OBJECT
 protected:
-    // `context` is the window's class name, the context of its texts.
+    // `context` is the window's class name.
     ConsumedForm(const char* context, QWidget* parent);
 
+    // The form's own texts: both windows show them as the drunk-elsewhere window has them.
     QString text(const char* source) const;
     void changeEvent(QEvent* event) override;
     virtual void retranslateUi();

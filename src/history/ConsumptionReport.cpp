@@ -10,10 +10,6 @@ namespace history {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TReport_conso", text);
-}
-
 struct Column {
     double x;
     double width;
@@ -60,11 +56,13 @@ ui::ReportBand PageHeader() {
     ui::ReportBand band(ui::BandKind::PageHeader, 24);
     band.picture({0, 0, 14, 14}, ui::Picture::Emblem);
     band.picture({ui::kReportWidth - 14, 0, 14, 14}, ui::Picture::Emblem);
-    band.text({16, 2, ui::kReportWidth - 32, 9}, Tr("Inventaire Vins consommés"), {14, true},
+    band.text({16, 2, ui::kReportWidth - 32, 9},
+              QCoreApplication::translate("TReport_conso", "Inventaire Vins consommés"), {14, true},
               ui::ReportBand::kCentre);
     band.rule(16, 0, ui::kReportWidth);
     for (int i = 0; i < 9; ++i)
-        band.text({kColumns[i].x, 17, kColumns[i].width, 5}, Tr(kHeadings[i]), {8, true},
+        band.text({kColumns[i].x, 17, kColumns[i].width, 5},
+                  QCoreApplication::translate("TReport_conso", kHeadings[i]), {8, true},
                   kColumns[i].flags);
     band.rule(22.5, 0, ui::kReportWidth);
     return band;
@@ -94,7 +92,8 @@ ui::ReportBand DetailBand(const store::ConsumedWine& entry) {
 
 ui::Report ConsumptionReport(const std::vector<store::ConsumedWine>& entries) {
     ui::Report report;
-    report.title = Tr("Inventaire Vins consommés"); // the printed title, not the window's
+    report.title = QCoreApplication::translate(
+        "TReport_conso", "Inventaire Vins consommés"); // the printed title, not the window's
     report.pageHeader = PageHeader();
     for (const store::ConsumedWine& entry : entries)
         report.bands.push_back(DetailBand(entry));

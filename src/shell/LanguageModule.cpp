@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 
 #include "shell/ShellState.h"
 
@@ -14,14 +15,16 @@ namespace {
 struct Abbreviations {
     const char* full; // the locale's three-letter abbreviation
     const char* short_;
-    const char* qtName; // the language of Qt's own texts
+    const char* qtCatalogue; // Qt's own texts in the language; null where they are built in
+    QLocale::Language language;
+    QLocale::Territory territory;
 };
 
 bool AbbreviationsOf(int locale, Abbreviations& out) {
     if (locale == kLocaleFrench)
-        out = {"FRA", "FR", "fr"};
+        out = {"FRA", "FR", "qtbase_fr", QLocale::French, QLocale::France};
     else if (locale == kLocaleEnglish)
-        out = {"ENU", "EN", "en"};
+        out = {"ENU", "EN", nullptr, QLocale::English, QLocale::UnitedKingdom};
     else
         return false;
     return true;
@@ -63,10 +66,15 @@ bool LoadLanguageModule(int locale) {
 
     Abbreviations names{};
     AbbreviationsOf(locale, names);
+    // Qt's standard buttons and its file and print dialogs, in the language; without the
+    // package of Qt's translations they stay in English.
     auto platformTexts = std::make_unique<QTranslator>();
     const bool hasPlatformTexts =
-        platformTexts->load(QStringLiteral("qtbase_") + QLatin1String(names.qtName),
+        names.qtCatalogue != nullptr &&
+        platformTexts->load(QLatin1String(names.qtCatalogue),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Numbers that Qt formats itself, such as file sizes, follow the language too.
+    QLocale::setDefault(QLocale(names.language, names.territory));
 
     ShellState& state = State();
     if (state.platformTexts) QCoreApplication::removeTranslator(state.platformTexts.get());

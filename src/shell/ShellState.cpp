@@ -1,6 +1,7 @@
 #include "shell/ShellState.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace shell {
 
@@ -14,6 +15,7 @@ void ResetState() {
     if (state.module) QCoreApplication::removeTranslator(state.module.get());
     if (state.platformTexts) QCoreApplication::removeTranslator(state.platformTexts.get());
     state = ShellState{};
+    QLocale::setDefault(QLocale::system());
 }
 
 } // namespace shell

@@ -17,7 +17,8 @@ struct ShellState {
 };
 
 ShellState& State();
-// Back to the start of a run: language module removed, start-up flag set.
+// Back to the start of a run: language module, Qt's texts and the default locale removed,
+// start-up flag set.
 void ResetState();
 
 } // namespace shell

@@ -10,10 +10,6 @@ namespace stats {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TReport_stat", text);
-}
-
 constexpr double kLine = 17 * ui::kDesignPixel;
 constexpr double kIndent = 6;
 // Millimetres: the name, then the right edges of the three number columns.
@@ -34,14 +30,16 @@ ui::ReportBand PageHeader() {
     ui::ReportBand band(ui::BandKind::PageHeader, 25);
     band.picture({0, 0, 14, 14}, ui::Picture::Emblem);
     band.picture({ui::kReportWidth - 14, 0, 14, 14}, ui::Picture::Emblem);
-    band.text({16, 2, ui::kReportWidth - 32, 9}, Tr("Statistiques Livre de Cave"), {14, true},
+    band.text({16, 2, ui::kReportWidth - 32, 9},
+              QCoreApplication::translate("TReport_stat", "Statistiques Livre de Cave"), {14, true},
               ui::ReportBand::kCentre);
     band.rule(16, 0, ui::kReportWidth);
     const char* const headings[3] = {QT_TRANSLATE_NOOP("TReport_stat", "Bouteilles"),
                                      QT_TRANSLATE_NOOP("TReport_stat", "Vins"),
                                      QT_TRANSLATE_NOOP("TReport_stat", "Valeur")};
     for (int i = 0; i < 3; ++i)
-        band.text(NumberCell(i, 17.5), Tr(headings[i]), {10, true}, ui::ReportBand::kRight);
+        band.text(NumberCell(i, 17.5), QCoreApplication::translate("TReport_stat", headings[i]),
+                  {10, true}, ui::ReportBand::kRight);
     band.rule(23, 0, ui::kReportWidth);
     return band;
 }
@@ -66,7 +64,8 @@ ui::ReportBand TotalBand(const Sums& total) {
     band.rule(1.5, 0, ui::kReportWidth);
     const ui::ReportFont bold{10, true};
     const double y = 2.5;
-    band.text({0, y, kNameWidth, kLine}, Tr("Total :"), bold);
+    band.text({0, y, kNameWidth, kLine}, QCoreApplication::translate("TReport_stat", "Total :"),
+              bold);
     band.text(NumberCell(0, y), Figure(CountText(total.bottles)), bold, ui::ReportBand::kRight);
     band.text(NumberCell(1, y), Figure(CountText(total.wines)), bold, ui::ReportBand::kRight);
     band.text(NumberCell(2, y), Figure(AmountText(total.amount)), bold, ui::ReportBand::kRight);
@@ -77,7 +76,7 @@ ui::ReportBand TotalBand(const Sums& total) {
 
 ui::Report StatReport(const Statistics& statistics, View view) {
     ui::Report report;
-    report.title = Tr("Statistiques Livre de Cave");
+    report.title = QCoreApplication::translate("TReport_stat", "Statistiques Livre de Cave");
     report.pageHeader = PageHeader();
     for (const Row& row : statistics.rows)
         if (row.kind == Row::Kind::Group || row.kind == Row::Kind::Sub)

@@ -8,12 +8,25 @@
 
 #include "store/Files.h"
 #include "ui/Cp1252.h"
+#include "ui/FileDialog.h"
 #include "ui/MessageTable.h"
 #include "ui/State.h"
 
 namespace ui {
 
 namespace {
+
+// As Qt's static functions ask, but with the sizes of the file list in the program's language.
+QString AskFile(const QString& title, const QString& filter, const QString& directory,
+                QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(DialogParent(), title, directory, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
+    ShowSizesInProgramLanguage(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
 
 void ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, text, QMessageBox::Ok, DialogParent());
@@ -74,7 +87,7 @@ QString AskOpenFileName(const QString& title, const QString& filter, const QStri
         recorder->record({testing::BoxKind::OpenFile, title, filter});
         return recorder->nextFileName();
     }
-    return QFileDialog::getOpenFileName(DialogParent(), title, directory, filter);
+    return AskFile(title, filter, directory, QFileDialog::AcceptOpen);
 }
 
 QString AskSaveFileName(const QString& title, const QString& filter, const QString& directory) {
@@ -82,7 +95,7 @@ QString AskSaveFileName(const QString& title, const QString& filter, const QStri
         recorder->record({testing::BoxKind::SaveFile, title, filter, 0, directory});
         return recorder->nextFileName();
     }
-    return QFileDialog::getSaveFileName(DialogParent(), title, directory, filter);
+    return AskFile(title, filter, directory, QFileDialog::AcceptSave);
 }
 
 QString IoErrorText(const store::IoError& error) {

@@ -2,6 +2,9 @@
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QPushButton>
 
 #include "ui/Dialogs.h"
@@ -10,6 +13,21 @@
 namespace ui {
 
 namespace {
+
+class SizesInProgramLanguage : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        constexpr int kSizeColumn = 1;
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (files && index.column() == kSizeColumn && role == Qt::DisplayRole) {
+            const QModelIndex file = mapToSource(index);
+            if (!files->isDir(file)) return QLocale().formattedDataSize(files->size(file));
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
 
 QString Ask(const FileRequest& request, QFileDialog::AcceptMode mode) {
     if (auto* recorder = testing::ActiveRecorder()) {
@@ -27,6 +45,7 @@ QString Ask(const FileRequest& request, QFileDialog::AcceptMode mode) {
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    ShowSizesInProgramLanguage(dialog);
     if (request.helpTopic != 0) {
         InstallHelpKey(&dialog, request.helpTopic);
         if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
@@ -41,6 +60,10 @@ QString Ask(const FileRequest& request, QFileDialog::AcceptMode mode) {
 }
 
 } // namespace
+
+void ShowSizesInProgramLanguage(QFileDialog& dialog) {
+    dialog.setProxyModel(new SizesInProgramLanguage(&dialog));
+}
 
 QString AskOpenFile(const FileRequest& request) {
     return Ask(request, QFileDialog::AcceptOpen);

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QFileDialog;
+
 namespace ui {
 
 struct FileRequest {
@@ -18,5 +20,9 @@ struct FileRequest {
 // nothing itself when the file exists: the caller does.
 QString AskOpenFile(const FileRequest& request);
 QString AskSaveFile(const FileRequest& request);
+
+// Qt's own file list writes sizes in the system's language: the dialog's follow the program's
+// (the default locale) instead. For Qt's dialog only; a system dialog keeps its own.
+void ShowSizesInProgramLanguage(QFileDialog& dialog);
 
 } // namespace ui

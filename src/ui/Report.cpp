@@ -29,10 +29,6 @@ namespace ui {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Report", text);
-}
-
 QFont FontOf(const ReportFont& face) {
     QFont font;
     // Arial where it exists, else a sans-serif of the same measure, else DejaVu Sans.
@@ -59,7 +55,8 @@ QFont FittedFont(const ReportItem& item, double width, QPaintDevice* device) {
 ReportBand Footer(int page, const QDate& date) {
     ReportBand band(BandKind::PageFooter, kFooterHeight);
     band.rule(1.5, 0, kReportWidth);
-    band.text({0, 2.5, 60, 5}, Tr("Page ") + QString::number(page));
+    band.text({0, 2.5, 60, 5},
+              QCoreApplication::translate("Report", "Page ") + QString::number(page));
     band.text({kReportWidth - 60, 2.5, 60, 5}, date.toString(QStringLiteral("dd/MM/yyyy")), {},
               ReportBand::kRight);
     return band;
@@ -131,15 +128,21 @@ void AddSavePdfAction(QPrintPreviewDialog& dialog, const Report& report) {
     auto* toolBar = dialog.findChild<QToolBar*>();
     if (!toolBar) return;
     toolBar->addSeparator();
-    QAction* save = toolBar->addAction(Tr("Enregistrer en PDF"));
+    QAction* save = toolBar->addAction(QCoreApplication::translate("Report", "Enregistrer en PDF"));
     save->setObjectName(QStringLiteral("savePdf"));
-    save->setToolTip(Tr("Enregistre le rapport dans un fichier PDF"));
+    save->setToolTip(
+        QCoreApplication::translate("Report", "Enregistre le rapport dans un fichier PDF"));
     QObject::connect(save, &QAction::triggered, &dialog, [&report] {
         const QString name =
-            AskSaveFileName(Tr("Enregistrer en PDF"), Tr("Documents PDF (*.pdf)"), ProposedPdfPath(report.title));
+            AskSaveFileName(QCoreApplication::translate("Report", "Enregistrer en PDF"),
+                            QCoreApplication::translate("Report", "Documents PDF (*.pdf)"),
+                            ProposedPdfPath(report.title));
         if (name.isEmpty()) return;
         if (!WriteReportPdf(report, PdfName(name)))
-            ShowMessageNumber(Tr("Le fichier %1 n'a pas pu être écrit.").arg(PdfName(name)), 0);
+            ShowMessageNumber(
+                QCoreApplication::translate("Report", "Le fichier %1 n'a pas pu être écrit.")
+                    .arg(PdfName(name)),
+                0);
     });
 }
 
@@ -168,10 +171,9 @@ bool Preview(const Report& report, const std::vector<ReportPage>& pages, QPrinte
         const QRect room = screen->availableGeometry();
         dialog.resize(room.width() * 9 / 10, room.height() * 9 / 10);
     }
-    for (QAction* action : dialog.findChildren<QAction*>())
-        if (action->isCheckable() &&
-            action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Fit width"))
-            action->trigger();
+    // Found by name: its text is Qt's own and speaks the program's language.
+    if (auto* fitWidth = dialog.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
     ExecModal(dialog);
     return true;
 }
@@ -396,13 +398,17 @@ bool OutputReport(const Report& report) {
     }
     if (installed.isEmpty()) {
         ShowMessageNumber(
-            Tr("Aucune imprimante n'est installée. Choisissez « Prévisualisation : Oui » dans "
-               "les options pour enregistrer le rapport en PDF."),
+            QCoreApplication::translate(
+                "Report",
+                "Aucune imprimante n'est installée. Choisissez « Prévisualisation : Oui » dans "
+                "les options pour enregistrer le rapport en PDF."),
             0);
         return false;
     }
     if (!PaintReport(pages, printer)) {
-        ShowMessageNumber(Tr("L'impression sur %1 a échoué.").arg(printer.printerName()), 0);
+        ShowMessageNumber(QCoreApplication::translate("Report", "L'impression sur %1 a échoué.")
+                              .arg(printer.printerName()),
+                          0);
         return false;
     }
     return true;
@@ -413,7 +419,7 @@ void ShowPrinterSetup() {
     const QString chosen = State().printerName;
     if (!chosen.isEmpty()) printer.setPrinterName(chosen);
     QPrintDialog dialog(&printer, DialogParent());
-    dialog.setWindowTitle(Tr("Configuration de l'imprimante"));
+    dialog.setWindowTitle(QCoreApplication::translate("Report", "Configuration de l'imprimante"));
     // The set-up names a printer; a PDF is saved from the preview window.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     if (ExecModal(dialog) == QDialog::Accepted && printer.outputFormat() == QPrinter::NativeFormat)
