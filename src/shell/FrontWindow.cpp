@@ -68,7 +68,9 @@ FrontRequests::FrontRequests(bool ownsFolder) : server_(std::make_unique<QLocalS
 
 FrontRequests::~FrontRequests() = default;
 
-bool FrontRequests::listening() const { return server_->isListening(); }
+bool FrontRequests::listening() const {
+    return server_->isListening();
+}
 
 void FrontRequests::accept() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {

@@ -21,8 +21,9 @@ namespace shell {
 
 QString AlreadyOpenText() {
     return QCoreApplication::translate(
-               "Startup", "Tonnelix est déjà ouvert sur ce dossier de données (%1) : continuez dans "
-                          "sa fenêtre, ou fermez-la avant de le lancer à nouveau.")
+               "Startup",
+               "Tonnelix est déjà ouvert sur ce dossier de données (%1) : continuez dans "
+               "sa fenêtre, ou fermez-la avant de le lancer à nouveau.")
         .arg(QDir::toNativeSeparators(QDir::currentPath()));
 }
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <thread>
-#include <utility>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace store {
 
@@ -25,7 +25,8 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 // Whether the descriptor is open on the file the path names now.
 bool OpenOn(int fd, const std::string& path) {
-    struct stat open {}, named {};
+    struct stat open {
+    }, named{};
     return ::fstat(fd, &open) == 0 && S_ISREG(open.st_mode) && ::stat(path.c_str(), &named) == 0 &&
            SameFile(open, named);
 }
@@ -52,7 +53,9 @@ int OpenLockFile(const std::string& path) {
 
 } // namespace
 
-DataFolderLock::~DataFolderLock() { release(); }
+DataFolderLock::~DataFolderLock() {
+    release();
+}
 
 DataFolderLock::DataFolderLock(DataFolderLock&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)), outcome_(other.outcome_), error_(other.error_),
@@ -152,8 +155,7 @@ DataFolderLock LockForWriting(const std::string& folder, std::chrono::millisecon
         if (lock.outcome() != DataFolderLock::Outcome::Busy) return lock;
         const Clock::time_point now = Clock::now();
         if (now >= deadline) throw DataFolderInUse(folder.empty() ? "." : folder);
-        std::this_thread::sleep_for(
-            std::min<Clock::duration>(pause, deadline - now));
+        std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
         pause = std::min(pause * 2, std::chrono::milliseconds(20));
     }
 }

@@ -264,7 +264,8 @@ std::map<QString, std::pair<QByteArray, QDateTime>> Snapshot(const QStringList& 
 // the running one is killed the next start is a whole one at once.
 TEST_P(InstalledProgram, ASecondStartWhileTheFirstRunsWritesNothing) {
     PREFIX_OR_RETURN(prefix, GetParam());
-    const std::map<QString, QString> french{{QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8")}};
+    const std::map<QString, QString> french{
+        {QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8")}};
     const QString module = prefix + QStringLiteral("/lib/tonnelix/tonnelix.FRA");
     const QString data = home.path() + QStringLiteral("/.local/share/Tonnelix");
     const QString config = home.path() + QStringLiteral("/.config");
@@ -359,9 +360,8 @@ TEST(DebianPackage, DependsOnTheQtItLinksAndNamesItsMaintainer) {
     PREFIX_OR_RETURN(root, QStringLiteral("deb"));
     const QString deb = Installed().debFile;
     const QString depends = Field(deb, "Depends");
-    for (const char* library :
-         {"libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6network6",
-          "libqt6printsupport6"})
+    for (const char* library : {"libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6",
+                                "libqt6network6", "libqt6printsupport6"})
         EXPECT_TRUE(depends.contains(QLatin1String(library)))
             << library << " in " << depends.toStdString();
     EXPECT_TRUE(Field(deb, "Maintainer").contains(QLatin1Char('@')));

@@ -11,12 +11,12 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <string>
 #include <thread>
 #include <utility>
-#include <filesystem>
 
 #include "store/DataFolderLock.h"
 #include "store/Files.h"
@@ -47,7 +47,8 @@ public:
             DataFolderLock lock = DataFolderLock::TryTake();
             const char held = lock.held() ? 'y' : 'n';
             if (::write(ready[1], &held, 1) != 1) ::_exit(2);
-            for (;;) ::pause();
+            for (;;)
+                ::pause();
         }
         ::close(ready[1]);
         char held = 'n';

@@ -228,9 +228,9 @@ TEST_F(FilesTest, ARewriteRemovesTheLeftoverTemporariesOfItsFile) {
     const std::vector<std::string> leftovers{"Cave.dat." + ended + ".tmp", "Cave.dat.0.tmp",
                                              "Cave.dat.99999999999999999999.tmp"};
     const std::vector<std::string> kept{
-        "Cave.dat.12a.tmp", "Cave.dat..tmp",     "Cave.dat.123.tmp.bak", "Cave.dat.tmp",
-        "Cave.dat.123.TMP", "xCave.dat.123.tmp", "Stat.dat.123.tmp",     "Cave.dat.old",
-        "Cave.dat." + std::to_string(::getppid()) + ".tmp",
+        "Cave.dat.12a.tmp", "Cave.dat..tmp",    "Cave.dat.123.tmp.bak",
+        "Cave.dat.tmp",     "Cave.dat.123.TMP", "xCave.dat.123.tmp",
+        "Stat.dat.123.tmp", "Cave.dat.old",     "Cave.dat." + std::to_string(::getppid()) + ".tmp",
     };
     for (const auto& name : leftovers)
         WriteFileBytes(name, std::string(1000, 'x'));

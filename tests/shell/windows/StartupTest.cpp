@@ -12,8 +12,8 @@
 
 #include "shell/FrontWindow.h"
 #include "shell/Startup.h"
-#include "store/DataFolderLock.h"
 #include "shell/windows/ShellWindowTest.h"
+#include "store/DataFolderLock.h"
 #include "store/Messages.h"
 #include "ui/Help.h"
 
@@ -126,8 +126,8 @@ Snapshot Take(const std::vector<std::string>& folders) {
 void OldSettingsAndACellar(const char* language) {
     const std::string ini = shell::SettingsFilePath().toStdString();
     fs::create_directories(fs::path(ini).parent_path());
-    testsupport::WriteFileBytes(ini, std::string("[Software]\r\nVersion=1\r\n[Options]\r\nLanguage=") +
-                                         language + "\r\n");
+    testsupport::WriteFileBytes(
+        ini, std::string("[Software]\r\nVersion=1\r\n[Options]\r\nLanguage=") + language + "\r\n");
     testsupport::WriteFileBytes("Cave.dat", "not yet converted\r\n");
     const auto past = fs::file_time_type::clock::now() - std::chrono::hours(48);
     fs::last_write_time(ini, past);
