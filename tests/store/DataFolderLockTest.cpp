@@ -61,7 +61,7 @@ public:
     // keeps the descriptor. Empty when flock(1) is not installed.
     static Holder FlockTool() {
         const std::string script =
-            std::string("exec 9>>") + kLockFileName + " && flock -n 9 && exec sleep 600";
+            std::string("exec 9>>") + kLockFileName + " && flock 9 && exec sleep 600";
         const char* argv[] = {"sh", "-c", script.c_str(), nullptr};
         pid_t child = -1;
         if (::posix_spawnp(&child, "sh", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
