@@ -213,9 +213,11 @@ TEST_P(InstalledProgram, FirstStartInFrenchSeedsTheDefaultFolders) {
     for (const char* other : {"Year.dat", "Mature.dat"})
         EXPECT_FALSE(files.contains(QLatin1String(other))) << other;
     // No leftover of a copy; the one hidden file is the folder's lock.
-    for (const QString& name : files)
-        if (name != QLatin1String(".tonnelix.lock"))
+    for (const QString& name : files) {
+        if (name != QLatin1String(".tonnelix.lock")) {
             EXPECT_FALSE(name.startsWith(QLatin1Char('.'))) << name.toStdString();
+        }
+    }
 
     const QByteArray settings = ReadAll(home.path() + QStringLiteral("/.config/Tonnelix.ini"));
     EXPECT_TRUE(settings.contains("[Options]")) << settings.toStdString();
