@@ -22,6 +22,26 @@ if ! mkdir -p "$data"; then
     exit 1
 fi
 
+# One program writes a data folder at a time. The folder's lock is taken before it is seeded and
+# handed, still held, to the program (TONNELIX_LOCK_FD names the descriptor), so that no second
+# start can slip in between. When another program has the folder open nothing is copied: the
+# program is started all the same, to say so and bring the open window to the front. Without
+# flock, or on a file system without locks, the folder is seeded unlocked and the program says so.
+unset TONNELIX_LOCK_FD
+lock="$data/.tonnelix.lock"
+locked=no
+if command -v flock >/dev/null 2>&1 && { command exec 9>>"$lock"; } 2>/dev/null; then
+    if flock -n -E 75 9 2>/dev/null; then
+        locked=yes
+    elif [ $? -eq 75 ]; then
+        exec 9>&-
+        cd "$data" || exit 1
+        exec "$program"
+    else
+        exec 9>&-
+    fi
+fi
+
 # The language of the settings file, else the system language as the program reads it
 # (LC_ALL, LC_MESSAGES, LANG, then LANGUAGE): French for France only, so a French locale of
 # another country starts in English, and gets the English files.
@@ -66,4 +86,7 @@ copy "$shipped/fr/Vins.dat"
 copy "$shipped/en/Wines.dat"
 
 cd "$data" || exit 1
+if [ "$locked" = yes ]; then
+    export TONNELIX_LOCK_FD=9
+fi
 exec "$program"

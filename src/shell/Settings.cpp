@@ -80,6 +80,11 @@ QString CurrentDirectoryText() {
     return dir;
 }
 
+// The language of a first start: the system's.
+QString DefaultLanguageText() {
+    return SystemLanguageCode().left(3) == QLatin1String("fra") ? kFrench : kEnglish;
+}
+
 store::DataLanguage LanguageOf(const QString& text) {
     return text.startsWith(QLatin1String(kEnglish)) ? store::DataLanguage::English
                                                     : store::DataLanguage::French;
@@ -202,8 +207,7 @@ QString SettingsFilePath() {
 
 void ReadSettings() {
     // The system language gives the default language text.
-    const QString defaultLanguage =
-        SystemLanguageCode().left(3) == QLatin1String("fra") ? kFrench : kEnglish;
+    const QString defaultLanguage = DefaultLanguageText();
     // The current directory.
     const QString currentDirectory = CurrentDirectoryText();
     Settings settings;
@@ -284,6 +288,16 @@ void ReadSettings() {
         file.write(kSoftware, "Release", kCurrentRelease);
         file.save();
     }
+}
+
+store::DataLanguage SettingsLanguage() {
+    QString language = kMissing;
+    try {
+        language = ReadSetting(kOptions, "Language", kMissing);
+    } catch (const store::IoError&) {
+        // the system's language then
+    }
+    return LanguageOf(language == QLatin1String(kMissing) ? DefaultLanguageText() : language);
 }
 
 QString ReadSetting(const QString& section, const QString& key, const QString& defaultValue) {

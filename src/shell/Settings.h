@@ -32,6 +32,11 @@ QString SettingsFilePath();
 // conversion of older data files when the version calls for it.
 void ReadSettings();
 
+// The language the settings file names, else the system's; read without repairing or writing
+// anything, for what is said before the settings are read (a settings file that cannot be read
+// gives the system's).
+store::DataLanguage SettingsLanguage();
+
 QString ReadSetting(const QString& section, const QString& key, const QString& defaultValue);
 // Writes one key at once.
 void WriteSetting(const QString& section, const QString& key, const QString& value);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -93,6 +94,20 @@ int OpenForReading(const std::string& name) {
     return fd;
 }
 
+// Whether the process that made a temporary (its number is in the name) has ended. Another
+// program may be writing that temporary right now: it is not a leftover while its writer lives.
+bool WriterHasEnded(const std::string& temporary) {
+    const auto end = temporary.size() - 4; // before ".tmp"
+    const auto dot = temporary.rfind('.', end - 1);
+    long pid = 0;
+    for (std::size_t i = dot + 1; i < end; ++i) {
+        pid = pid * 10 + (temporary[i] - '0');
+        if (pid > 1 << 30) return true; // no process has such a number
+    }
+    if (pid <= 0) return true;
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
 // A killed rewrite leaves its temporary behind; the next rewrite of the same file clears it.
 void RemoveLeftoverTemporaries(const std::string& target, const std::string& own) {
     const std::string dir = DirectoryOf(target);
@@ -103,7 +118,7 @@ void RemoveLeftoverTemporaries(const std::string& target, const std::string& own
         const std::string name = entry->d_name;
         if (!IsTemporaryOf(target, name)) continue;
         const std::string path = prefix + name;
-        if (path == own) continue;
+        if (path == own || !WriterHasEnded(name)) continue;
         struct stat st {};
         if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
     }

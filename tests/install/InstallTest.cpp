@@ -1,6 +1,7 @@
 // The installed program as a user gets it: installed into a prefix, and unpacked from the
 // Debian package. Its launcher is started on a fresh home, offscreen, and the files it leaves
 // and the modules the running program maps are checked.
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -211,8 +212,12 @@ TEST_P(InstalledProgram, FirstStartInFrenchSeedsTheDefaultFolders) {
     }
     for (const char* other : {"Year.dat", "Mature.dat"})
         EXPECT_FALSE(files.contains(QLatin1String(other))) << other;
-    for (const QString& name : files)
-        EXPECT_FALSE(name.startsWith(QLatin1Char('.'))) << name.toStdString();
+    // No leftover of a copy; the one hidden file is the folder's lock.
+    for (const QString& name : files) {
+        if (name != QLatin1String(".tonnelix.lock")) {
+            EXPECT_FALSE(name.startsWith(QLatin1Char('.'))) << name.toStdString();
+        }
+    }
 
     const QByteArray settings = ReadAll(home.path() + QStringLiteral("/.config/Tonnelix.ini"));
     EXPECT_TRUE(settings.contains("[Options]")) << settings.toStdString();
@@ -274,6 +279,48 @@ TEST_P(InstalledProgram, TheSeededFilesAreThoseOfTheLanguageTheProgramStartsIn) 
         EXPECT_TRUE(files.contains(QLatin1String(c.chart))) << c.module;
         EXPECT_FALSE(files.contains(QLatin1String(c.otherChart))) << c.module;
     }
+}
+
+// Every file of the folders with its bytes and time stamp.
+std::map<QString, std::pair<QByteArray, QDateTime>> Snapshot(const QStringList& folders) {
+    std::map<QString, std::pair<QByteArray, QDateTime>> files;
+    for (const QString& folder : folders)
+        for (const QFileInfo& info :
+             QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name))
+            files[info.filePath()] = {ReadAll(info.filePath()), info.lastModified()};
+    return files;
+}
+
+// One program per data folder: a start while another runs copies and writes nothing, and once
+// the running one is killed the next start is a whole one at once.
+TEST_P(InstalledProgram, ASecondStartWhileTheFirstRunsWritesNothing) {
+    PREFIX_OR_RETURN(prefix, GetParam());
+    const std::map<QString, QString> french{
+        {QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8")}};
+    const QString module = prefix + QStringLiteral("/lib/tonnelix/tonnelix.FRA");
+    const QString data = home.path() + QStringLiteral("/.local/share/Tonnelix");
+    const QString config = home.path() + QStringLiteral("/.config");
+    auto first = std::make_unique<Launch>(prefix, home.path(), french);
+    ASSERT_TRUE(first->waitForModule(module)) << first->output().toStdString();
+
+    // What a start that is not refused would bring back: a shipped file and a settings key.
+    ASSERT_TRUE(QFile::remove(data + QStringLiteral("/Apogee.dat")));
+    Write(config + QStringLiteral("/Tonnelix.ini"), "[Options]\r\nLanguage=Francais\r\n");
+    const auto before = Snapshot({data, config});
+
+    {
+        Launch second(prefix, home.path(), french);
+        // It tells the person, in French, and waits for the box to be closed.
+        ASSERT_TRUE(second.waitForModule(module)) << second.output().toStdString();
+        EXPECT_TRUE(second.running());
+        EXPECT_TRUE(Snapshot({data, config}) == before) << "a file changed";
+    }
+
+    first.reset(); // killed: it leaves no lock behind
+    Launch third(prefix, home.path(), french);
+    ASSERT_TRUE(third.waitForModule(module)) << third.output().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(data + QStringLiteral("/Apogee.dat")));
+    EXPECT_TRUE(ReadAll(config + QStringLiteral("/Tonnelix.ini")).contains("Welcome="));
 }
 
 TEST_P(InstalledProgram, WithoutDisplayTheLauncherSaysSoAndLeavesNothing) {
@@ -344,8 +391,8 @@ TEST(DebianPackage, DependsOnTheQtItLinksAndNamesItsMaintainer) {
     PREFIX_OR_RETURN(root, QStringLiteral("deb"));
     const QString deb = Installed().debFile;
     const QString depends = Field(deb, "Depends");
-    for (const char* library :
-         {"libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6printsupport6"})
+    for (const char* library : {"libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6",
+                                "libqt6network6", "libqt6printsupport6"})
         EXPECT_TRUE(depends.contains(QLatin1String(library)))
             << library << " in " << depends.toStdString();
     EXPECT_TRUE(Field(deb, "Maintainer").contains(QLatin1Char('@')));

@@ -212,13 +212,25 @@ TEST_F(FilesTest, UnreadableFilesOfARealUserStayWhole) {
     EXPECT_TRUE(Snapshot() == before) << "a file changed";
 }
 
-// Only the exact temporaries of the file rewritten go: never a look-alike or another file's.
+// The number of a process that has ended.
+std::string EndedProcessNumber() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return std::to_string(child);
+}
+
+// Only the exact temporaries of the file rewritten go: never a look-alike, another file's, or
+// one that a running program is writing (the process number in its name is alive).
 TEST_F(FilesTest, ARewriteRemovesTheLeftoverTemporariesOfItsFile) {
     InsertCellarWine(Wine("Pauillac", "1990"));
-    const std::vector<std::string> leftovers{"Cave.dat.12345.tmp", "Cave.dat.7.tmp"};
+    const std::string ended = EndedProcessNumber();
+    const std::vector<std::string> leftovers{"Cave.dat." + ended + ".tmp", "Cave.dat.0.tmp",
+                                             "Cave.dat.99999999999999999999.tmp"};
     const std::vector<std::string> kept{
-        "Cave.dat.12a.tmp", "Cave.dat..tmp",     "Cave.dat.123.tmp.bak", "Cave.dat.tmp",
-        "Cave.dat.123.TMP", "xCave.dat.123.tmp", "Stat.dat.123.tmp",     "Cave.dat.old",
+        "Cave.dat.12a.tmp", "Cave.dat..tmp",    "Cave.dat.123.tmp.bak",
+        "Cave.dat.tmp",     "Cave.dat.123.TMP", "xCave.dat.123.tmp",
+        "Stat.dat.123.tmp", "Cave.dat.old",     "Cave.dat." + std::to_string(::getppid()) + ".tmp",
     };
     for (const auto& name : leftovers)
         WriteFileBytes(name, std::string(1000, 'x'));
@@ -238,9 +250,9 @@ TEST_F(FilesTest, ARewriteRemovesTheLeftoverTemporariesOfItsFile) {
 
     // A target in another directory clears its own directory.
     fs::create_directory("sub");
-    WriteFileBytes("sub/Cave.dat.42.tmp", "x");
+    WriteFileBytes("sub/Cave.dat." + ended + ".tmp", "x");
     WriteAllLines("sub/Cave.dat", {"a"});
-    EXPECT_FALSE(fs::exists("sub/Cave.dat.42.tmp"));
+    EXPECT_FALSE(fs::exists("sub/Cave.dat." + ended + ".tmp"));
     EXPECT_TRUE(fs::exists("Cave.dat.12a.tmp"));
 }
 

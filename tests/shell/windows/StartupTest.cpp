@@ -2,10 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLocalServer>
+#include <QMainWindow>
 #include <QSettings>
+#include <QTest>
 
+#include <filesystem>
+#include <map>
+
+#include "shell/FrontWindow.h"
 #include "shell/Startup.h"
 #include "shell/windows/ShellWindowTest.h"
+#include "store/DataFolderLock.h"
 #include "store/Messages.h"
 #include "ui/Help.h"
 
@@ -92,6 +100,106 @@ TEST_F(StartupTest, ModulesAreFoundBesideTheProgramByTheirAbbreviation) {
     EXPECT_FALSE(shell::LoadLanguageModule(shell::kLocaleFrench));
     EXPECT_FALSE(shell::LoadLanguageModule(shell::kLocaleEnglish)); // an empty file is no module
     EXPECT_EQ(shell::State().moduleLocale, 0);
+}
+
+// ------------------------------------------------------------ one program per data folder
+
+namespace fs = std::filesystem;
+
+// Every file of the data folder and the settings file, with its bytes and time stamp.
+struct Snapshot {
+    std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot Take(const std::vector<std::string>& folders) {
+    Snapshot snapshot;
+    for (const auto& folder : folders)
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+            if (entry.is_regular_file())
+                snapshot.files[entry.path().string()] = {
+                    testsupport::ReadFileBytes(entry.path().string()), entry.last_write_time()};
+    return snapshot;
+}
+
+// The settings of an older version, which a start repairs and converts, and a cellar book.
+void OldSettingsAndACellar(const char* language) {
+    const std::string ini = shell::SettingsFilePath().toStdString();
+    fs::create_directories(fs::path(ini).parent_path());
+    testsupport::WriteFileBytes(
+        ini, std::string("[Software]\r\nVersion=1\r\n[Options]\r\nLanguage=") + language + "\r\n");
+    testsupport::WriteFileBytes("Cave.dat", "not yet converted\r\n");
+    const auto past = fs::file_time_type::clock::now() - std::chrono::hours(48);
+    fs::last_write_time(ini, past);
+    fs::last_write_time("Cave.dat", past);
+}
+
+TEST_F(StartupTest, ASecondStartOnAnOpenFolderIsRefusedInTheSettingsLanguageAndWritesNothing) {
+    const struct {
+        const char* language;
+        const char* begins;
+    } cases[] = {
+        {"Francais", "Tonnelix est déjà ouvert sur ce dossier de données ("},
+        {"English", "Tonnelix is already open on this data folder ("},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        shell::ResetState();
+        shell::SetProgramPathForTests(QStringLiteral(TONNELIX_BINARY_DIR "/tonnelix"));
+        recorder->clear();
+        OldSettingsAndACellar(c.language);
+        const store::DataFolderLock running = store::DataFolderLock::TryTake();
+        ASSERT_TRUE(running.held());
+        const Snapshot before = Take({dataDir, configDir});
+
+        EXPECT_FALSE(shell::LockDataFolder());
+
+        const auto warnings = recorder->boxesOf(ui::testing::BoxKind::Warning);
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_TRUE(warnings[0].text.startsWith(QString::fromUtf8(c.begins)))
+            << warnings[0].text.toStdString();
+        EXPECT_TRUE(warnings[0].text.contains(QDir::currentPath()));
+        EXPECT_TRUE(Take({dataDir, configDir}) == before) << "a file changed";
+    }
+    // Once the folder is free the same start takes the lock and writes its repairs.
+    shell::SetUpgradeHandler([](shell::Upgrade) { return true; });
+    const Snapshot before = Take({dataDir, configDir});
+    const auto lock = shell::LockDataFolder();
+    ASSERT_TRUE(lock && lock->held());
+    ASSERT_TRUE(shell::StartUp());
+    EXPECT_FALSE(Take({dataDir, configDir}) == before);
+    shell::SetUpgradeHandler({});
+}
+
+TEST_F(StartupTest, AFolderThatCannotBeLockedIsToldOnceAndTheStartGoesOn) {
+    fs::create_directory(store::kLockFileName); // no lock file can be made
+    shell::SetSystemLanguageCodeForTests(QStringLiteral("fra"));
+    const auto lock = shell::LockDataFolder();
+    ASSERT_TRUE(lock);
+    EXPECT_EQ(lock->outcome(), store::DataFolderLock::Outcome::Unsupported);
+    ASSERT_TRUE(shell::StartUp());
+    const auto warnings = recorder->boxesOf(ui::testing::BoxKind::Warning);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].text, shell::NoLockText(EISDIR));
+    EXPECT_TRUE(warnings[0].text.startsWith(QString::fromUtf8("Le dossier de données ")));
+}
+
+TEST_F(StartupTest, ASecondStartBringsTheOpenWindowToTheFront) {
+    EXPECT_FALSE(shell::AskRunningProgramToFront()); // nobody listens
+
+    // A socket that a killed run left under the name is replaced by the folder's owner.
+    const QString stale = QDir::temp().filePath(shell::FrontRequestName());
+    testsupport::WriteFileBytes(stale.toStdString(), "");
+    const shell::FrontRequests requests(true);
+    ASSERT_TRUE(requests.listening());
+
+    QMainWindow window;
+    window.showMinimized();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.isMinimized());
+    EXPECT_TRUE(shell::AskRunningProgramToFront());
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return !window.isMinimized(); }));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
 } // namespace
