@@ -353,6 +353,17 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Tonnelix est déjà ouvert sur ce dossier de données (%1) : continuez dans sa fenêtre, ou fermez-la avant de le lancer à nouveau.</source>
+        <translation>Tonnelix is already open on this data folder (%1): carry on in its window, or close it before starting Tonnelix again.</translation>
+    </message>
+    <message>
+        <source>Le dossier de données %1 ne peut pas être verrouillé (erreur système %2) : n&apos;ouvrez pas Tonnelix une seconde fois sur ce dossier, les deux perdraient des modifications l&apos;un de l&apos;autre.</source>
+        <translation>The data folder %1 cannot be locked (system error %2): do not open Tonnelix a second time on this folder, or each would lose changes the other made.</translation>
+    </message>
+</context>
+<context>
     <name>TAutre_base</name>
     <message>
         <source>Autres bases de données</source>
@@ -2805,17 +2816,6 @@
     <message>
         <source>A déguster avant :</source>
         <translation>Drink before:</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>Tonnelix est déjà ouvert sur ce dossier de données (%1) : continuez dans sa fenêtre, ou fermez-la avant de le lancer à nouveau.</source>
-        <translation>Tonnelix is already open on this data folder (%1): carry on in its window, or close it before starting Tonnelix again.</translation>
-    </message>
-    <message>
-        <source>Le dossier de données %1 ne peut pas être verrouillé (erreur système %2) : n&apos;ouvrez pas Tonnelix une seconde fois sur ce dossier, les deux perdraient des modifications l&apos;un de l&apos;autre.</source>
-        <translation>The data folder %1 cannot be locked (system error %2): do not open Tonnelix a second time on this folder, or each would lose changes the other made.</translation>
     </message>
 </context>
 </TS>
