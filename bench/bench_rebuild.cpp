@@ -127,14 +127,14 @@ void BM_SwitchRepeatedInserts(benchmark::State& state) {
         const RecordFile<CellarWine> cellar = ReadCellarFile(from.cellar);
         DeleteFileIfPresent(from.cellar);
         for (CellarWine w : cellar.records) {
-            w.colour = TranslateTerm(w.colour, toEnglish);
-            w.region = TranslateTerm(w.region, toEnglish);
+            w.colour = TranslateTerm(w.colour, toEnglish, 10);
+            w.region = TranslateTerm(w.region, toEnglish, 20);
             InsertCellarWine(w);
         }
         const RecordFile<ConsumedWine> history = ReadHistoryFile("Stat.dat");
         DeleteFileIfPresent("Stat.dat");
         for (ConsumedWine e : history.records) {
-            e.colour = TranslateTerm(e.colour, toEnglish);
+            e.colour = TranslateTerm(e.colour, toEnglish, 10);
             InsertConsumedWine(e);
         }
         toEnglish = !toEnglish;

@@ -112,6 +112,21 @@ std::string Stored(const QString& text) {
     return store::RightTrim(ui::StoredBytes(text));
 }
 
+// A stored mark as the list shows it: one that reads as a number in two digits, as typed marks
+// are, so that saving the row writes back two digits rather than the "/" of the suffix.
+QString ShownMark(const std::string& stored) {
+    const std::string digits = store::Trim(stored);
+    long value = 0;
+    if (!digits.empty() && store::AllDigits(digits) && store::ParseWholeNumber(digits, value))
+        return QStringLiteral("%1/20").arg(value, 2, 10, QLatin1Char('0'));
+    return ui::ToQString(stored) + QStringLiteral("/20");
+}
+
+// The mark of a row, without its "/20".
+QString MarkOfRow(const QString& shown) {
+    return shown.endsWith(QStringLiteral("/20")) ? shown.chopped(3) : shown.left(2);
+}
+
 } // namespace
 
 int Tadminbase::CourseRank(const QString& course) {
@@ -444,8 +459,7 @@ void Tadminbase::Rempli_combo() {
     for (const store::Dish& d : info.dishes)
         new QTreeWidgetItem(liste_plats, {ui::ShownField(d.course), ui::ShownField(d.dish)});
     for (const store::VintageMark& m : marks)
-        new QTreeWidgetItem(liste_annee,
-                            {ui::ToQString(m.year), ui::ToQString(m.mark) + QStringLiteral("/20")});
+        new QTreeWidgetItem(liste_annee, {ui::ToQString(m.year), ShownMark(m.mark)});
     sortDishes();
     sortVintages();
     loadedKey_ = colour + region + appellation;
@@ -619,7 +633,7 @@ void Tadminbase::supprime_anneeClick() {
 void Tadminbase::liste_anneeClick(QTreeWidgetItem* item) {
     if (item == nullptr) return;
     millesime->setText(item->text(0));
-    note->setText(item->text(1).left(2));
+    note->setText(MarkOfRow(item->text(1)));
 }
 
 void Tadminbase::BitBtn1Click() {
@@ -656,7 +670,7 @@ void Tadminbase::BitBtn1Click() {
     for (int i = 0; i < liste_annee->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = liste_annee->topLevelItem(i);
         edit.vintages.push_back(
-            {ui::StoredBytes(row->text(0)), ui::StoredBytes(row->text(1).left(2))});
+            {ui::StoredBytes(row->text(0)), ui::StoredBytes(MarkOfRow(row->text(1)))});
     }
     try {
         ui::BusyCursor busy;

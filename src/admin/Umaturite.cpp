@@ -192,7 +192,7 @@ void TMaturite::FormCreate() {
     setYears(QStringLiteral("0"));
 
     for (const store::MaturityEntry& e : store::MaturityEntries()) {
-        const QString years = QString::number(e.years);
+        const QString years = QString::fromLatin1(e.yearsText);
         addRow(ui::ShownField(e.colour), ui::ShownField(e.region), MaturityText(years));
     }
     sortRows();
@@ -279,9 +279,12 @@ void TMaturite::BitBtn1Click() {
         std::vector<std::string> lines;
         for (int i = 0; i < liste_mature->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* row = liste_mature->topLevelItem(i);
-            lines.push_back(store::MaturityLine(ui::StoredBytes(row->text(0)),
-                                                ui::StoredBytes(row->text(1)),
-                                                RowNumber(row->text(2)).toInt()));
+            const QString number = RowNumber(row->text(2));
+            std::string line = store::MaturityLine(ui::StoredBytes(row->text(0)),
+                                                   ui::StoredBytes(row->text(1)), number.toInt());
+            // Two digits as read ("05") are written back as they were.
+            if (number.size() == 2 && AllDigits(number)) line.replace(35, 2, number.toStdString());
+            lines.push_back(std::move(line));
         }
         store::WriteAllLines(file, lines);
     }

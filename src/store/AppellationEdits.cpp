@@ -101,20 +101,29 @@ std::vector<std::string> SavedBase(const std::vector<std::string>& lines, const 
         out.push_back(DishesKeyLine());
         AppendDishes(out, e.dishes);
     } else {
-        // A value typed for a section that lacks its key line gets the line under the header,
-        // rather than being lost.
+        // A value typed for a section that lacks its key line gets the line rather than being
+        // lost: the temperature under the header, the keeping period after the temperature, the
+        // order in which the update from a reference file reads them back.
         bool temperatureMet = false, keepingMet = false;
         for (std::size_t i = header + 1; i < end; ++i) {
             temperatureMet = temperatureMet || IsTemperatureLine(lines[i]);
             keepingMet = keepingMet || (!IsTemperatureLine(lines[i]) && IsKeepingLine(lines[i]));
         }
+        bool keepingToPut = !keepingMet && !keeping.empty();
         if (!temperatureMet && !temperature.empty()) out.push_back("   Temp =" + temperature);
-        if (!keepingMet && !keeping.empty()) out.push_back(KeepingKeyLine() + keeping);
+        if (keepingToPut && !temperatureMet) {
+            out.push_back(KeepingKeyLine() + keeping);
+            keepingToPut = false;
+        }
         bool keyMet = false;
         for (std::size_t i = header + 1; i < end; ++i) {
             const std::string& line = lines[i];
             if (IsTemperatureLine(line)) {
                 out.push_back(e.temperature ? "   Temp =" + temperature : line);
+                if (keepingToPut) {
+                    out.push_back(KeepingKeyLine() + keeping);
+                    keepingToPut = false;
+                }
             } else if (IsKeepingLine(line)) {
                 out.push_back(e.keeping ? "   " + std::string(Columns(line, 4, 6)) + keeping
                                         : line);

@@ -20,25 +20,29 @@ class Translator {
 public:
     explicit Translator(bool toEnglish) : toEnglish_(toEnglish) {}
 
-    const std::string& operator()(const std::string& text) {
-        auto it = cache_.find(text);
-        if (it == cache_.end()) it = cache_.emplace(text, TranslateTerm(text, toEnglish_)).first;
+    // The translation of a text held in a field of this width.
+    const std::string& operator()(const std::string& text, std::size_t width) {
+        auto& cache = caches_[width];
+        auto it = cache.find(text);
+        if (it == cache.end())
+            it = cache.emplace(text, TranslateTerm(text, toEnglish_, static_cast<int>(width)))
+                     .first;
         return it->second;
     }
 
     // The translation of a field, kept to its width.
     void Field(std::string& field, std::size_t width) {
-        field = (*this)(field);
+        field = (*this)(field, width);
         if (field.size() > width) field.resize(width);
     }
 
     std::string Columns(std::string_view line, std::size_t first, std::size_t count) {
-        return (*this)(std::string(store::Columns(line, first, count)));
+        return (*this)(std::string(store::Columns(line, first, count)), count);
     }
 
 private:
     bool toEnglish_;
-    std::unordered_map<std::string, std::string> cache_;
+    std::unordered_map<std::size_t, std::unordered_map<std::string, std::string>> caches_;
 };
 
 bool IsHeader(std::string_view line) {
@@ -115,11 +119,13 @@ std::vector<std::string> BuildNewSet(bool toEnglish) {
                tr.Columns(line, 24, 30).substr(0, 30) + "]";
     });
 
-    // The four lists: each line translated whole.
-    for (auto file : {&DataFileNames::colours, &DataFileNames::regions, &DataFileNames::marks,
-                      &DataFileNames::bottleFormats})
+    // The four lists: each line translated whole, with the terms of its kind.
+    for (auto [file, width] : {std::pair{&DataFileNames::colours, std::size_t{10}},
+                               std::pair{&DataFileNames::regions, std::size_t{20}},
+                               std::pair{&DataFileNames::marks, std::size_t{10}},
+                               std::pair{&DataFileNames::bottleFormats, std::size_t{10}}})
         if (ConvertLines(source.*file, target.*file,
-                         [&](const std::string& line) { return tr(line); }))
+                         [&](const std::string& line) { return tr(line, width); }))
             oldFiles.push_back(source.*file);
 
     // Maturity table: colour and region of every line.

@@ -43,7 +43,7 @@ std::string Field(std::string_view line, std::size_t first, std::size_t count) {
 // English region names of the old files become French ones when the program is in French.
 std::string Region(std::string_view text) {
     if (State().language != DataLanguage::French) return std::string(text);
-    std::string region = TranslateTerm(text, false);
+    std::string region = TranslateTerm(text, false, 20);
     if (region.size() > 20) region.resize(20);
     return region;
 }

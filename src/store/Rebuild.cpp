@@ -78,6 +78,23 @@ void PadAll(std::vector<ConsumedWine>& records) {
         r = PaddedConsumedWine(r);
 }
 
+// The first insert meets the records as the file holds them, a short line giving short fields;
+// it rewrites every record padded, so only the inserts after it compare padded values. When a
+// record is stored short, that first insert is made here, on the records as read.
+template <class Record, class Padded, class Before>
+void InsertFirstAsStored(std::vector<Record>& existing, std::vector<Record>& added, Padded padded,
+                         Before before) {
+    if (existing.empty() || added.empty()) return;
+    if (std::all_of(existing.begin(), existing.end(),
+                    [&](const Record& r) { return r == padded(r); }))
+        return;
+    Record first = padded(added.front());
+    added.erase(added.begin());
+    const auto at = std::find_if(existing.begin(), existing.end(),
+                                 [&](const Record& e) { return before(e, first); });
+    existing.insert(at, std::move(first));
+}
+
 // The existing records then the added ones, in one vector.
 template <class Record>
 std::vector<Record> Joined(std::vector<Record>&& existing, std::vector<Record>&& added) {
@@ -193,13 +210,15 @@ RecordFile<ConsumedWine> ReadHistoryFile(const std::string& name) {
 std::vector<CellarWine> CellarAfterInserts(std::vector<CellarWine> existing,
                                            std::vector<CellarWine> added) {
     const CellarKey* keys = CellarKeys();
+    const auto before = [keys](const CellarWine& e, const CellarWine& w) {
+        return CompareCellar(e, w, keys) >= 0;
+    };
+    InsertFirstAsStored(existing, added, PaddedCellarWine, before);
     // Each insert after the first compares with the records as the previous one wrote them.
     PadAll(existing);
     PadAll(added);
     if (!CellarInOrder(existing, keys))
-        return Replay(std::move(existing), added, [keys](const CellarWine& e, const CellarWine& w) {
-            return CompareCellar(e, w, keys) >= 0;
-        });
+        return Replay(std::move(existing), added, before);
     const std::size_t m = existing.size();
     std::vector<CellarWine> all = Joined(std::move(existing), std::move(added));
     // Rank among equals: added records latest first (negative ranks), then existing ones.
@@ -224,6 +243,7 @@ std::vector<CellarWine> CellarAfterInserts(std::vector<CellarWine> existing,
 // each expanded in turn), then the entry itself.
 std::vector<ConsumedWine> HistoryAfterInserts(std::vector<ConsumedWine> existing,
                                               std::vector<ConsumedWine> added) {
+    InsertFirstAsStored(existing, added, PaddedConsumedWine, HistoryInsertsBefore);
     PadAll(existing);
     PadAll(added);
     if (!HistoryInOrder(existing)) return Replay(std::move(existing), added, HistoryInsertsBefore);

@@ -363,8 +363,9 @@ std::vector<MaturityEntry> MaturityEntries() {
     while (in.readLine(line, LineReader::kNoLimit)) {
         const std::optional<int> years = MaturityLineYears(line);
         if (!years) continue;
-        entries.push_back(
-            {Copy(Columns(line, 2, kColourWidth)), Copy(Columns(line, 14, kRegionWidth)), *years});
+        entries.push_back({Copy(Columns(line, 2, kColourWidth)),
+                           Copy(Columns(line, 14, kRegionWidth)), *years,
+                           Trim(Columns(line, 36, 2))});
     }
     return entries;
 }

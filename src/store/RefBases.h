@@ -45,6 +45,7 @@ struct MaturityEntry {
     std::string colour; // columns 2-11
     std::string region; // columns 14-33
     int years = 0;      // columns 36-37, trimmed
+    std::string yearsText; // the same, as written ("05" stays "05")
 };
 
 // The four courses of a language, 7 characters each:

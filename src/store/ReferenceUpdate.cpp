@@ -263,24 +263,46 @@ ReferenceKind KindOfReference(const std::string& firstLine) {
 MergedBase MergeAppellationBase(std::vector<std::string> reference,
                                 const std::vector<std::string>& previous) {
     SectionedBase base(std::move(reference), AppellationKeyOf);
+    // Each section of the previous base is merged once it has been read whole: its temperature
+    // and keeping period are then known whatever the order of their lines, and its section
+    // exists before its dishes are added.
     std::string colour, region, appellation, temperature, keeping;
+    bool inSection = false, keepingMet = false, temperatureMet = false;
+    std::vector<std::pair<std::string, std::string>> dishes;
+    const auto endSection = [&] {
+        if (keepingMet)
+            AddAppellationTo(base, colour, region, appellation, keeping, temperature);
+        else if (inSection && (temperatureMet || !dishes.empty()) &&
+                 base.matching(region + colour + appellation).empty())
+            // A section the reference lacks is added even without a keeping line, so that its
+            // dishes and temperature are not lost.
+            AddAppellationTo(base, colour, region, appellation, "", temperature);
+        for (const auto& [course, dish] : dishes)
+            AddDishTo(base, colour, region, appellation, course, dish);
+        dishes.clear();
+        temperature.clear();
+        keeping.clear();
+        keepingMet = temperatureMet = false;
+    };
     for (const auto& line : previous) {
         if (IsHeader(line)) {
+            endSection();
+            inSection = true;
             colour = PadText(Columns(line, 24, 10), 10);
             region = PadText(Columns(line, 2, 20), 20);
             appellation = PadText(Columns(line, 36, 30), 30);
-            temperature.clear();
-            keeping.clear();
         } else if (IsTemperatureLine(line)) {
+            // The last key line of a section is the one the look-ups read.
             temperature = RightTrim(Columns(line, 10, 50));
+            temperatureMet = true;
         } else if (IsKeepingLine(line)) {
             keeping = RightTrim(Columns(line, 10, 50));
-            AddAppellationTo(base, colour, region, appellation, keeping, temperature);
+            keepingMet = true;
         } else if (IsDishLine(line)) {
-            AddDishTo(base, colour, region, appellation, Copy(Columns(line, 7, 7)),
-                      Copy(Columns(line, 15, 30)));
+            dishes.emplace_back(Copy(Columns(line, 7, 7)), Copy(Columns(line, 15, 30)));
         }
     }
+    endSection();
     return std::move(base).lines();
 }
 

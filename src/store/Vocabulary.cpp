@@ -75,6 +75,7 @@ static_assert(std::size(kTerms) == 46);
 struct StoredTerm {
     std::string french;
     std::string english;
+    int fieldWidth; // the width of the fields that hold the term
 };
 
 const std::vector<StoredTerm>& Terms() {
@@ -87,7 +88,7 @@ const std::vector<StoredTerm>& Terms() {
                 fr = PadText(fr, t.width);
                 en = PadText(en, t.width);
             }
-            result.push_back({fr, en});
+            result.push_back({fr, en, t.width > 0 ? t.width : 10});
         }
         return result;
     }();
@@ -174,10 +175,19 @@ void LoadVocabulary(DataLanguage language) {
     LoadList(lists.bottleFormats, state.files.bottleFormats, DefaultBottleFormats(language));
 }
 
-std::string TranslateTerm(std::string_view text, bool toEnglish) {
+std::string TranslateTerm(std::string_view text, bool toEnglish, int fieldWidth) {
+    // A list saved by the lists window, or a short record line, holds the term in another
+    // padding than the table: the term is known by its text and the kind of field it is in (an
+    // appellation named like a region stays as it is); a padded text keeps its width.
+    const std::string trimmed = RightTrim(text);
+    if (trimmed.empty()) return std::string(text);
     for (const StoredTerm& term : Terms()) {
-        const std::string& from = toEnglish ? term.french : term.english;
-        if (text == from) return toEnglish ? term.english : term.french;
+        if (term.fieldWidth != fieldWidth ||
+            RightTrim(toEnglish ? term.french : term.english) != trimmed)
+            continue;
+        std::string to = RightTrim(toEnglish ? term.english : term.french);
+        if (trimmed.size() < text.size() && to.size() < text.size()) to.resize(text.size(), ' ');
+        return to;
     }
     return std::string(text);
 }

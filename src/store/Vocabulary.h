@@ -55,8 +55,10 @@ std::vector<std::string> DefaultRegions(DataLanguage language);
 std::vector<std::string> DefaultMarks(DataLanguage language);
 std::vector<std::string> DefaultBottleFormats(DataLanguage language);
 
-// The term of the other language, or the text unchanged; exact match on the stored form.
-std::string TranslateTerm(std::string_view text, bool toEnglish);
+// The term of the other language, or the text unchanged, for a field of this width: 10 for
+// colours, marks and bottle formats, 20 for regions, 30 for appellations. Terms are matched
+// right-trimmed; the translation of a padded text is padded with blanks to its length.
+std::string TranslateTerm(std::string_view text, bool toEnglish, int fieldWidth);
 
 // "[Autre Appellation]" / "[Other Appellation]" (19 characters).
 std::string OtherAppellation(DataLanguage language);

@@ -169,6 +169,25 @@ TEST_F(AdminTest, OkSavesTheAppellationAndEmptiesTheWindowForTheNext) {
     EXPECT_EQ(ReadFileBytes("Annee.dat"), chart);
 }
 
+// A mark stored in one digit, or blank, is saved back as a mark, never with the "/" of the list.
+TEST_F(AdminTest, MarksOfOtherWidthsAreSavedBackAsMarks) {
+    WriteFileBytes("Annee.dat", CrLf({YearHeader("Bordeaux", "Pauillac"), "      1990,7",
+                                      "      1985, 9", "      1982,", "      1981,x"}));
+    open();
+    choose("Liste_appel", "Pauillac");
+    EXPECT_EQ(rows("liste_annee"),
+              (QStringList{"1990|07/20", "1985|09/20", "1982|/20", "1981|x/20"}));
+    find<QTreeWidget>("liste_annee")->setCurrentItem(
+        find<QTreeWidget>("liste_annee")->topLevelItem(0));
+    emit find<QTreeWidget>("liste_annee")
+        ->itemClicked(find<QTreeWidget>("liste_annee")->topLevelItem(0), 0);
+    EXPECT_EQ(edit("note")->text(), "07");
+    click("BitBtn1");
+    EXPECT_EQ(ReadFileBytes("Annee.dat"),
+              CrLf({YearHeader("Bordeaux", "Pauillac"), "      1990,07", "      1985,09",
+                    "      1982,  ", "      1981,x "}));
+}
+
 TEST_F(AdminTest, RefusedEntriesOfDishesAndVintages) {
     open();
     choose("Liste_appel", "Riesling");

@@ -62,10 +62,12 @@ TEST_F(MaturiteTest, ReadsTheTableSortedAndSkipsLinesWithoutANumber) {
                    CrLf({Line("Rouge", "Bordeaux", "ab"), Line("Rouge", "Bordeaux", " 8"),
                          Line("Blanc", "Alsace", " 1"), Line("Rouge", "Alsace", "12"),
                          Line("Blanc", "Bordeaux", "3 ") + "x", // 39 characters
-                         Line("Rouge", "Rhône", "-4")}));
+                         Line("Rouge", "Rhône", "-4"), Line("Rouge", "Loire", "05")}));
     Open();
-    EXPECT_EQ(Rows(List()), (QStringList{"Blanc|Alsace|1 An", "Blanc|Bordeaux|3 Ans",
-                                         "Rouge|Alsace|12 Ans", "Rouge|Bordeaux|8 Ans"}));
+    // The years text as read: "05" is not shown as 5, and is written back as it was.
+    EXPECT_EQ(Rows(List()),
+              (QStringList{"Blanc|Alsace|1 An", "Blanc|Bordeaux|3 Ans", "Rouge|Alsace|12 Ans",
+                           "Rouge|Bordeaux|8 Ans", "Rouge|Loire|05 Ans"}));
     EXPECT_EQ(store::MaturityYears(Padded("Rouge", 10), Padded("Bordeaux", 20)), 8);
     EXPECT_EQ(store::MaturityYears(Padded("Blanc", 10), Padded("Bordeaux", 20)), 3);
     EXPECT_FALSE(store::MaturityYears(Padded("Rouge", 10), Padded("Rhône", 20)).has_value());
@@ -74,7 +76,8 @@ TEST_F(MaturiteTest, ReadsTheTableSortedAndSkipsLinesWithoutANumber) {
     Click(form.get(), "BitBtn1");
     EXPECT_EQ(ReadFileBytes("Apogee.dat"),
               CrLf({Line("Blanc", "Alsace", " 1"), Line("Blanc", "Bordeaux", " 3"),
-                    Line("Rouge", "Alsace", "12"), Line("Rouge", "Bordeaux", " 8")}));
+                    Line("Rouge", "Alsace", "12"), Line("Rouge", "Bordeaux", " 8"),
+                    Line("Rouge", "Loire", "05")}));
 }
 
 TEST_F(MaturiteTest, AddingReplacesTheRowOfTheSameColourAndRegionAndZeroRemovesIt) {

@@ -2,6 +2,7 @@
 // changes nothing; a file taken becomes the base, with every section, dish and vintage of it
 // found by the look-ups, the user's own sections kept, the previous base kept aside, and the
 // same reference taken a second time changes nothing.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
@@ -43,6 +44,19 @@ const std::vector<std::string> kUserBase = {
     "   Garde=\xc0 boire dans les 3 ans",
     "   Plats=",
     "      Fromage:Reblochon                     ",
+    // Key lines in another order, and dishes before the keeping period.
+    "[Savoie              ][Rouge     ](Mondeuse                      )",
+    "   Garde=5 ans",
+    "   Plats=",
+    "      Plats  :Diots                         ",
+    "   Temp =14 \xb0"
+    "C",
+    // No keeping period: its dishes are the user's all the same.
+    "[Jura                ][Blanc     ](Arbois                        )",
+    "   Temp =12",
+    "   Plats=",
+    "      Fromage:Comt\xe9"
+    "                         ",
 };
 const std::vector<std::string> kUserChart = {
     "[Alsace              ](Alsace Gewurztraminer         )", "      1982,14", "      2021,15",
@@ -129,10 +143,14 @@ void CheckAppellationBase(const std::vector<std::string>& reference) {
         const auto& [region, colour, appellation] = key;
         const AppellationInfo info = AppellationDetails(colour, region, appellation);
         FUZZ_CHECK(info.found);
+        const bool keepingMet = std::any_of(s.body.begin(), s.body.end(), IsKeeping);
         for (const std::string& line : s.body) {
             if (IsDish(line)) FUZZ_CHECK(HasDish(info, Columns(line, 7, 7), Columns(line, 15, 30)));
             // The user's values win, in a section the reference has too, with or without its
-            // key lines.
+            // key lines, in whatever order the user's section holds them. Without a keeping
+            // period the section is the reference's, when it has one.
+            else if (!keepingMet)
+                continue;
             else if (IsKeeping(line))
                 FUZZ_CHECK(RightTrim(info.keeping) == RightTrim(Columns(line, 10, 50)));
             else if (IsTemperature(line))
@@ -178,25 +196,18 @@ void CheckVintageChart(const std::vector<std::string>& reference) {
     }
 }
 
-// Whether each section of the reference that the user has too reads its temperature before its
-// keeping period: the merge replays a keeping line with the temperature read so far, so one met
-// first would blank the temperature on the next update.
-bool TemperatureFirst(const std::vector<std::string>& reference) {
+// Whether each section of the user's appellations appears at most once in the reference: a
+// second one is replayed over the first with its own temperature and keeping period, blank ones
+// included, so taking the reference again would change it.
+bool UserSectionsOnce(const std::vector<std::string>& reference) {
     std::set<Key> userKeys;
     for (const Section& s : SectionsOf(kUserBase))
         userKeys.insert(AppellationKeyOf(s.header));
     std::set<Key> met;
-    for (const Section& s : SectionsOf(reference)) {
-        if (userKeys.count(AppellationKeyOf(s.header)) == 0) continue;
-        // A second section of the user's appellation is replayed over the first with its own
-        // temperature and keeping period, blank ones included.
-        if (!met.insert(AppellationKeyOf(s.header)).second) return false;
-        bool keeping = false;
-        for (const std::string& line : s.body) {
-            if (IsTemperature(line) && keeping) return false;
-            keeping = keeping || IsKeeping(line);
-        }
-    }
+    for (const Section& s : SectionsOf(reference))
+        if (userKeys.count(AppellationKeyOf(s.header)) != 0 &&
+            !met.insert(AppellationKeyOf(s.header)).second)
+            return false;
     return true;
 }
 
@@ -244,10 +255,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else
         CheckAppellationBase(reference);
 
-    // Taking the same reference again changes nothing. The merge replays the previous base line
-    // by line, so this holds for a reference the merge leaves as it is when merged into itself
-    // (conflicting duplicate sections, or a keeping line before its temperature, are replayed
-    // too) and in which the user's values are read back in the order they were written.
+    // Taking the same reference again changes nothing. The merge replays the previous base
+    // section by section, so this holds for a reference the merge leaves as it is when merged
+    // into itself (conflicting duplicate sections are replayed too) and which holds each of the
+    // user's sections once.
     const std::string merged = fuzzsupport::Bytes(target);
     const ReferenceUpdateResult again = UpdateFromReference(kChosenAgain);
     fuzzsupport::CheckNoTemporary();
@@ -255,7 +266,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(fuzzsupport::Bytes(kept) == merged);
     const bool settled =
         chart ? !MergeVintageChart(reference, reference).changed
-              : !MergeAppellationBase(reference, reference).changed && TemperatureFirst(reference);
+              : !MergeAppellationBase(reference, reference).changed && UserSectionsOnce(reference);
     if (settled) FUZZ_CHECK(fuzzsupport::Bytes(target) == merged);
     return 0;
 }

@@ -135,6 +135,9 @@ TEST_F(AppellationEditsTest, OneWriteEachGivesTheBytesOfTheRewritesInTurn) {
              e.dishes.clear();
              return e;
          }()},
+        {"keeping line missing under a remark and the temperature", DataLanguage::French,
+         CrLf({kPauillac, "   ; note", "   Temp =17", "   Plats=", "      Dessert:Tarte"}), kChart,
+         Edit("Rouge", "Bordeaux", "Pauillac")},
         {"new appellation, English", DataLanguage::English, kBase, kChart,
          Edit("Rouge", "Loire", "Chinon")},
         {"no files at all", DataLanguage::French, std::nullopt, std::nullopt,

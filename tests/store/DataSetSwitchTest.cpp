@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
 #include "store/DataSetSwitch.h"
+#include "store/Exchange.h"
 #include "store/Rebuild.h"
 #include "store/RefBases.h"
 #include "store/State.h"
@@ -124,6 +126,90 @@ TEST_F(DataSetSwitchTest, TranslatesEveryFileAndComesBackToTheSameFrenchSet) {
 
     ConvertDataSet(false, {});
     EXPECT_EQ(TakeSnapshot(), french);
+}
+
+// The lists as the lists window saves them, every entry padded to its width, and a record line
+// without its trailing blanks: the terms translate all the same, the lists with the records, so
+// that every rating, colour, region and format is still found in its list, and an export then
+// an import keeps them. Switching back and forth then gives each language's files byte for byte.
+TEST_F(DataSetSwitchTest, ListsAndRecordsInAnyPaddingTranslateTogether) {
+    WriteFrenchSet();
+    const auto padded = [](std::vector<std::string> entries, int width) {
+        for (auto& e : entries)
+            e = PadText(RightTrim(e), width);
+        return entries;
+    };
+    WriteAllLines("Note.dat", padded(DefaultMarks(DataLanguage::French), 10));
+    WriteAllLines("Couleur.dat", padded({"Blanc", "Rouge", Cp1252("Rosé"), Cp1252("Pétillant")}, 10));
+    RecordFile<CellarWine> wines = ReadCellarFile("Cave.dat");
+    for (CellarWine& w : wines.records)
+        w.quantity = " 2"; // as the import asks
+    WriteCellarFile("Cave.dat", wines.records);
+    std::string cellar = ReadFileBytes("Cave.dat");
+    // The first line of the first wine ends at its bottle format.
+    const std::size_t end = cellar.find("\r\n");
+    cellar.replace(0, end, RightTrim(cellar.substr(0, end)));
+    WriteFileBytes("Cave.dat", cellar);
+
+    const auto expectTermsInLists = [](DataLanguage language) {
+        SCOPED_TRACE(language == DataLanguage::French ? "French" : "English");
+        LoadVocabulary(language);
+        const Vocabulary& lists = State().lists;
+        const auto listed = [](const VocabularyList& list, const std::string& term) {
+            for (const auto& entry : list.entries)
+                if (RightTrim(entry) == RightTrim(term)) return true;
+            return RightTrim(term) == RightTrim(list.fixedEntry);
+        };
+        const RecordFile<CellarWine> wines = ReadCellarFile(State().files.cellar);
+        ASSERT_EQ(wines.records.size(), 4u);
+        std::vector<std::string> marks;
+        for (const CellarWine& w : wines.records) {
+            EXPECT_TRUE(listed(lists.marks, w.mark)) << w.mark;
+            EXPECT_TRUE(listed(lists.colours, w.colour)) << w.colour;
+            EXPECT_TRUE(listed(lists.regions, w.region)) << w.region;
+            EXPECT_TRUE(w.bottleFormat.rfind("Magnum", 0) == 0 ||
+                        listed(lists.bottleFormats, w.bottleFormat))
+                << w.bottleFormat;
+            marks.push_back(w.mark);
+        }
+        for (const ConsumedWine& e : ReadHistoryFile("Stat.dat").records)
+            EXPECT_TRUE(listed(lists.marks, e.mark)) << e.mark;
+        for (const auto& entry : lists.marks.entries)
+            EXPECT_EQ(entry.size(), 10u) << entry; // the padding stays as it was written
+
+        // Export, then import into an empty cellar: the same ratings; every file as it was.
+        const std::vector<std::string> before = DirectoryListing();
+        const std::string stored = ReadFileBytes(State().files.cellar);
+        ASSERT_TRUE(ExportCellar("export.txt"));
+        DeleteFileIfPresent(State().files.cellar);
+        ImportPlan plan;
+        ASSERT_TRUE(PlanImport("export.txt", CurrentExchangeContext(), plan));
+        EXPECT_TRUE(plan.rejected.empty()) << plan.rejected.front().error.message;
+        CommitImport(plan);
+        std::vector<std::string> imported;
+        for (const CellarWine& w : ReadCellarFile(State().files.cellar).records)
+            imported.push_back(w.mark);
+        std::sort(marks.begin(), marks.end());
+        std::sort(imported.begin(), imported.end());
+        EXPECT_EQ(imported, marks);
+        WriteFileBytes(State().files.cellar, stored);
+        for (const std::string& name : DirectoryListing())
+            if (std::find(before.begin(), before.end(), name) == before.end())
+                DeleteFileIfPresent(name);
+    };
+
+    ConvertDataSet(true, {});
+    expectTermsInLists(DataLanguage::English);
+    EXPECT_EQ(RightTrim(Lines("Mark.dat").back()), "Very Good");
+    ConvertDataSet(false, {});
+    expectTermsInLists(DataLanguage::French);
+    const Snapshot french = TakeSnapshot();
+    ConvertDataSet(true, {});
+    const Snapshot english = TakeSnapshot();
+    ConvertDataSet(false, {});
+    EXPECT_EQ(TakeSnapshot(), french);
+    ConvertDataSet(true, {});
+    EXPECT_EQ(TakeSnapshot(), english);
 }
 
 // Each write of the switch fails in turn, and so does recording the language: every time the

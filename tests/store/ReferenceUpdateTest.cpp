@@ -55,18 +55,36 @@ void UpdateStepByStep(const std::string& chosen) {
     }
     ASSERT_EQ(std::rename(target.c_str(), kept.c_str()), 0);
     ASSERT_EQ(std::rename(chosen.c_str(), target.c_str()), 0);
-    std::string colour, region, appellation, temperature;
+    // A section of the previous base is replayed once read whole: its values in one call
+    // whatever the order of its key lines, a section the base lacks made before its dishes.
+    std::string colour, region, appellation, temperature, keeping;
+    bool inSection = false, keepingMet = false, temperatureMet = false;
+    std::vector<std::pair<std::string, std::string>> dishes;
+    const auto endSection = [&] {
+        if (keepingMet)
+            AddAppellation(colour, region, appellation, keeping, temperature);
+        else if (inSection && (temperatureMet || !dishes.empty()) &&
+                 !AppellationDetails(colour, region, appellation).found)
+            AddAppellation(colour, region, appellation, "", temperature);
+        for (const auto& [course, dish] : dishes)
+            AddDish(colour, region, appellation, course, dish);
+        dishes.clear();
+        temperature.clear();
+        keeping.clear();
+        keepingMet = temperatureMet = false;
+    };
     for (const std::string& line : Lines(kept)) {
         const std::string key = Str(Columns(line, 4, 6));
         if (!line.empty() && line[0] == '[') {
+            if (!chart) endSection();
             region = Str(Columns(line, 2, 20));
             if (chart) {
                 appellation = Str(Columns(line, 24, 30));
                 AddVintageSection(region, appellation);
             } else {
+                inSection = true;
                 colour = Str(Columns(line, 24, 10));
                 appellation = Str(Columns(line, 36, 30));
-                temperature.clear();
             }
         } else if (chart) {
             if (line.size() >= 11 && line[10] == ',')
@@ -74,14 +92,15 @@ void UpdateStepByStep(const std::string& chosen) {
                                Str(Columns(line, 12, 10)));
         } else if (key == "Temp =") {
             temperature = RightTrim(Columns(line, 10, 50));
+            temperatureMet = true;
         } else if (key == "Garde=" || key == "Keep =") {
-            AddAppellation(colour, region, appellation, RightTrim(Columns(line, 10, 50)),
-                           temperature);
+            keeping = RightTrim(Columns(line, 10, 50));
+            keepingMet = true;
         } else if (line.size() >= 14 && line[13] == ':') {
-            AddDish(colour, region, appellation, Str(Columns(line, 7, 7)),
-                    Str(Columns(line, 15, 30)));
+            dishes.emplace_back(Str(Columns(line, 7, 7)), Str(Columns(line, 15, 30)));
         }
     }
+    if (!chart) endSection();
 }
 
 // Runs both ways from the same files and compares every byte of the results.
@@ -130,7 +149,7 @@ struct Fixtures {
         if (preamble && pick(3) == 0) lines.push_back("; sans section");
         for (int s = 0, n = 1 + pick(6); s < n; ++s) {
             lines.push_back(Header(colours[pick(2)], regions[pick(3)], names[pick(3)]));
-            const int shape = pick(5);
+            const int shape = pick(6);
             if (shape == 0) continue; // bare header
             const std::string temp = "   Temp =" + std::to_string(8 + pick(4)) + " C";
             const std::string keep =
@@ -140,6 +159,12 @@ struct Fixtures {
                 lines.push_back(temp);
             } else if (shape == 2) {
                 lines.push_back(temp); // no keeping line
+            } else if (shape == 3) {
+                lines.push_back(temp); // dishes before the keeping line
+                lines.push_back("   Plats=");
+                lines.push_back(DishLine(courses[pick(3)], dishes[pick(4)]));
+                lines.push_back(keep);
+                continue;
             } else {
                 lines.push_back(temp);
                 lines.push_back(keep);
@@ -287,6 +312,23 @@ TEST_F(ReferenceUpdateTest, TheUsersValuesReachASectionWithoutItsKeyLines) {
     EXPECT_EQ(base(), once);
     UpdateFromReference("b.ref");
     EXPECT_EQ(base(), once);
+}
+
+// Whatever the order of the lines of the user's section, its temperature and keeping period win
+// and its dishes are there afterwards, in a section the reference has or lacks.
+TEST_F(ReferenceUpdateTest, TheUsersSectionIsKeptWhateverTheOrderOfItsLines) {
+    const std::string sylvaner = Header("Blanc", "Alsace", "Sylvaner");
+    WriteFileBytes(State().files.appellations,
+                   CrLf({kGraves, "   Garde=10 ans", "   Temp =17 C", "   Plats=",
+                         kChinon, "   Temp =15", "   Plats=", DishLine("Fromage", "Brie"),
+                         "   Garde=5 ans", sylvaner, "   Temp =9", "   Plats=",
+                         DishLine("Plats", "Choucroute")}));
+    WriteFileBytes("a.ref", CrLf({kGraves, "   Temp =16 C", "   Garde=8 ans", "   Plats="}));
+    UpdateFromReference("a.ref");
+    EXPECT_EQ(base(), CrLf({kGraves, "   Temp =17 C", "   Garde=10 ans", "   Plats=", kChinon,
+                            "   Temp =15", "   Garde=5 ans", "   Plats=",
+                            DishLine("Fromage", "Brie"), sylvaner, "   Temp =9", "   Garde=",
+                            "   Plats=", DishLine("Plats", "Choucroute")}));
 }
 
 // A blank or stray line of the previous chart is no vintage: it must not add one without a year,

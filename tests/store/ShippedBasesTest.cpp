@@ -288,15 +288,18 @@ protected:
     static Contents Read(const Shipped& s) {
         Install(s);
         const bool toEnglish = s.language == DataLanguage::French;
-        auto english = [&](const std::string& term) { return toEnglish ? TranslateTerm(term, true) : term; };
+        auto english = [&](const std::string& term, int width) {
+            return toEnglish ? TranslateTerm(term, true, width) : term;
+        };
         Contents c;
         for (const AppellationKey& k : AppellationSections())
-            c.appellations.insert({english(k.region), english(k.colour), k.appellation});
+            c.appellations.insert({english(k.region, 20), english(k.colour, 10), k.appellation});
         for (const AppellationKey& k : VintageSections()) {
-            auto& marks = c.marks[{english(k.region), k.appellation}];
+            auto& marks = c.marks[{english(k.region, 20), k.appellation}];
             for (const VintageMark& v : VintageMarks(k.region, k.appellation)) marks.push_back({v.year, v.mark});
         }
-        for (const MaturityEntry& e : MaturityEntries()) c.maturity[{english(e.colour), english(e.region)}] = e.years;
+        for (const MaturityEntry& e : MaturityEntries())
+            c.maturity[{english(e.colour, 10), english(e.region, 20)}] = e.years;
         return c;
     }
 };

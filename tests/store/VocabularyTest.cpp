@@ -56,26 +56,38 @@ TEST_F(VocabularyTest, ListFilesAreReadWithCapacityTrimAndPadding) {
     EXPECT_EQ(v.marks.fixedEntry, "Aucune");
 }
 
-TEST(TranslateTermTest, ExactStoredFormsOnly) {
+// Terms are known right-trimmed, in the fields of their kind; a padded term keeps its width.
+TEST(TranslateTermTest, TermsMatchRightTrimmedInFieldsOfTheirKind) {
     struct Case {
         std::string in;
         bool toEnglish;
+        int width;
         std::string out;
     } cases[] = {
-        {"Blanc", true, "Blanc"},
-        {PadText("Blanc", 10), true, PadText("White", 10)},
-        {Cp1252("Très Bon"), true, "Very Good"},
-        {"Very Good", false, Cp1252("Très Bon")},
-        {PadText("Bordeaux", 20), true, PadText("Bordeaux", 20)},
-        {PadText("Bordeaux", 20), false, PadText("Bordeaux", 20)},
-        {PadText("[Other Appellation]", 30), false, PadText("[Autre Appellation]", 30)},
-        {PadText(Cp1252("République tchèque"), 20), true, PadText("Czech Republic", 20)},
-        {PadText("Half B.", 10), false, PadText("1/2 Bout.", 10)},
-        {PadText("rouge", 10), true, PadText("rouge", 10)},
-        {"Aucune", true, "None"},
-        {PadText("Aucune", 10), true, PadText("Aucune", 10)},
+        {"Blanc", true, 10, "White"},
+        {PadText("Blanc", 10), true, 10, PadText("White", 10)},
+        {Cp1252("Très Bon"), true, 10, "Very Good"},
+        {PadText(Cp1252("Très Bon"), 10), true, 10, PadText("Very Good", 10)},
+        {PadText("Good", 10), false, 10, PadText("Bon", 10)},
+        {"Very Good", false, 10, Cp1252("Très Bon")},
+        {PadText("Bordeaux", 20), true, 20, PadText("Bordeaux", 20)},
+        {PadText("Bordeaux", 20), false, 20, PadText("Bordeaux", 20)},
+        {"Bourgogne", true, 20, "Burgundy"},
+        {PadText("Bourgogne", 12), true, 20, PadText("Burgundy", 12)},
+        {PadText("[Other Appellation]", 30), false, 30, PadText("[Autre Appellation]", 30)},
+        {"[Other Appellation]", false, 30, "[Autre Appellation]"},
+        {PadText(Cp1252("République tchèque"), 20), true, 20, PadText("Czech Republic", 20)},
+        {PadText("Half B.", 10), false, 10, PadText("1/2 Bout.", 10)},
+        {PadText("rouge", 10), true, 10, PadText("rouge", 10)},
+        {"Aucune", true, 10, "None"},
+        {PadText("Aucune", 10), true, 10, PadText("None", 10)},
+        {PadText("", 10), true, 10, PadText("", 10)},
+        // A term of another kind is no term here: an appellation named like a region.
+        {PadText("Bourgogne", 30), true, 30, PadText("Bourgogne", 30)},
+        {PadText("Rouge", 20), true, 20, PadText("Rouge", 20)},
     };
-    for (const auto& c : cases) EXPECT_EQ(TranslateTerm(c.in, c.toEnglish), c.out) << c.in;
+    for (const auto& c : cases)
+        EXPECT_EQ(TranslateTerm(c.in, c.toEnglish, c.width), c.out) << c.in;
 }
 
 TEST(TranslateTermTest, EveryDefaultTermOfOneLanguageHasItsCounterpart) {
@@ -83,12 +95,13 @@ TEST(TranslateTermTest, EveryDefaultTermOfOneLanguageHasItsCounterpart) {
     for (bool toEnglish : {true, false}) {
         const DataLanguage from = toEnglish ? DataLanguage::French : DataLanguage::English;
         const DataLanguage to = toEnglish ? DataLanguage::English : DataLanguage::French;
-        for (auto lists : {std::pair{DefaultRegions(from), DefaultRegions(to)},
-                           std::pair{DefaultColours(from), DefaultColours(to)},
-                           std::pair{DefaultBottleFormats(from), DefaultBottleFormats(to)},
-                           std::pair{DefaultMarks(from), DefaultMarks(to)}}) {
+        for (auto [lists, width] :
+             {std::pair{std::pair{DefaultRegions(from), DefaultRegions(to)}, 20},
+              std::pair{std::pair{DefaultColours(from), DefaultColours(to)}, 10},
+              std::pair{std::pair{DefaultBottleFormats(from), DefaultBottleFormats(to)}, 10},
+              std::pair{std::pair{DefaultMarks(from), DefaultMarks(to)}, 10}}) {
             for (const auto& term : lists.first) {
-                const std::string other = TranslateTerm(term, toEnglish);
+                const std::string other = TranslateTerm(term, toEnglish, width);
                 EXPECT_NE(std::find(lists.second.begin(), lists.second.end(), other), lists.second.end())
                     << term;
             }
