@@ -27,12 +27,12 @@
         <translation>Stop showing the next errors? (%1 more line(s) canceled)</translation>
     </message>
     <message>
-        <source>Ce fichier est le fichier de la cave : il ne peut pas être importé dans la cave.</source>
-        <translation>This file is the cellar file: it cannot be imported into the cellar.</translation>
+        <source>Ce fichier est « %1 », un fichier des données de Tonnelix : la cave ne peut pas y être exportée.</source>
+        <translation>This file is “%1”, one of Tonnelix&apos;s data files: the cellar cannot be exported to it.</translation>
     </message>
     <message>
-        <source>Ce fichier est le fichier de la cave : la cave ne peut pas y être exportée.</source>
-        <translation>This file is the cellar file: the cellar cannot be exported to it.</translation>
+        <source>Ce fichier est « %1 », un fichier des données de Tonnelix : il ne peut pas être importé dans la cave.</source>
+        <translation>This file is “%1”, one of Tonnelix&apos;s data files: it cannot be imported into the cellar.</translation>
     </message>
 </context>
 <context>
@@ -111,6 +111,22 @@
     <message>
         <source>Erreur</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Mémoire insuffisante : la commande a été abandonnée.</source>
+        <translation>Not enough memory: the command was abandoned.</translation>
+    </message>
+    <message>
+        <source>Erreur interne : la commande a été abandonnée.
+
+%1</source>
+        <translation>Internal error: the command was abandoned.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Erreur interne : la commande a été abandonnée.</source>
+        <translation>Internal error: the command was abandoned.</translation>
     </message>
 </context>
 <context>
@@ -315,6 +331,22 @@
     <message>
         <source>Ce fichier n&apos;est pas une base d&apos;appellations ni un tableau des millésimes : aucune base n&apos;a été modifiée.</source>
         <translation>This file is neither an appellation base nor a vintage chart: no base was changed.</translation>
+    </message>
+    <message>
+        <source>Ce fichier est « %1 », un fichier des données de Tonnelix : il ne peut pas servir de fichier de référence. Aucune base n&apos;a été modifiée.</source>
+        <translation>This file is “%1”, one of Tonnelix&apos;s data files: it cannot be used as a reference file. No base was changed.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un tableau des millésimes : sa ligne %1 n&apos;en suit pas la forme. Aucune base n&apos;a été modifiée.</source>
+        <translation>This file is not a vintage chart: its line %1 does not follow the form of one. No base was changed.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas une base d&apos;appellations : sa ligne %1 n&apos;en suit pas la forme. Aucune base n&apos;a été modifiée.</source>
+        <translation>This file is not an appellation base: its line %1 does not follow the form of one. No base was changed.</translation>
+    </message>
+    <message>
+        <source>La base a été mise à jour, mais le fichier de référence %1 n&apos;a pas pu être retiré de sa place.</source>
+        <translation>The base was updated, but the reference file %1 could not be removed from its place.</translation>
     </message>
 </context>
 <context>

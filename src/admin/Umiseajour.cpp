@@ -11,6 +11,7 @@
 #include "store/Files.h"
 #include "store/ReferenceUpdate.h"
 #include "ui/BusyCursor.h"
+#include "ui/Cp1252.h"
 #include "ui/Dialogs.h"
 #include "ui/Help.h"
 
@@ -65,12 +66,40 @@ void Misejour1Click() {
         ui::ShowIoError(error);
         return;
     }
-    if (result.outcome == store::ReferenceOutcome::NotABase)
-        ui::ShowMessageNumber(QCoreApplication::translate(
-                                  "Miseajourform",
-                                  "Ce fichier n'est pas une base d'appellations ni un tableau des "
-                                  "millésimes : aucune base n'a été modifiée."),
+    switch (result.outcome) {
+    case store::ReferenceOutcome::DataSetFile:
+        ui::ShowMessageNumber(QCoreApplication::translate("Miseajourform", "Ce fichier est « %1 », un fichier des données de Tonnelix : il "
+                                 "ne peut pas servir de fichier de référence. Aucune base n'a été "
+                                 "modifiée.")
+                                  .arg(ui::ToQString(result.dataSetFile)),
                               0);
+        break;
+    case store::ReferenceOutcome::NotABase:
+        if (result.badLine == 0)
+            ui::ShowMessageNumber(QCoreApplication::translate("Miseajourform", "Ce fichier n'est pas une base d'appellations ni un tableau "
+                                     "des millésimes : aucune base n'a été modifiée."),
+                                  0);
+        else if (result.kind == store::ReferenceKind::VintageChart)
+            ui::ShowMessageNumber(QCoreApplication::translate("Miseajourform", "Ce fichier n'est pas un tableau des millésimes : sa ligne %1 "
+                                     "n'en suit pas la forme. Aucune base n'a été modifiée.")
+                                      .arg(result.badLine),
+                                  0);
+        else
+            ui::ShowMessageNumber(QCoreApplication::translate("Miseajourform", "Ce fichier n'est pas une base d'appellations : sa ligne %1 "
+                                     "n'en suit pas la forme. Aucune base n'a été modifiée.")
+                                      .arg(result.badLine),
+                                  0);
+        break;
+    case store::ReferenceOutcome::Updated:
+        if (result.sourceLeft)
+            ui::ShowMessageNumber(QCoreApplication::translate("Miseajourform", "La base a été mise à jour, mais le fichier de référence %1 "
+                                     "n'a pas pu être retiré de sa place.")
+                                      .arg(chosen),
+                                  0);
+        break;
+    case store::ReferenceOutcome::NotFound:
+        break;
+    }
 }
 
 } // namespace admin

@@ -7,6 +7,7 @@
 
 #include <exception>
 
+#include "store/DataSetFiles.h"
 #include "store/Exchange.h"
 #include "store/State.h"
 #include "store/Transaction.h"
@@ -53,20 +54,20 @@ QString ErrorBoxText(const store::RejectedLine& line) {
            ui::ToQString(store::ImportErrorTail(line));
 }
 
-// One box per rejected line; each but the last lets the person skip the rest.
-void ShowRejectedLines(const std::vector<store::RejectedLine>& rejected) {
-    for (std::size_t i = 0; i < rejected.size(); ++i) {
-        const QString text = ErrorBoxText(rejected[i]);
-        if (i + 1 == rejected.size()) {
+// One box per rejected line; each but the last lets the person skip the rest. Past the lines
+// whose details were kept, the summary alone tells how many more there are.
+void ShowRejectedLines(const store::ImportPlan& plan) {
+    const auto total = static_cast<std::size_t>(plan.rejectedCount);
+    for (std::size_t i = 0; i < plan.rejected.size(); ++i) {
+        const QString text = ErrorBoxText(plan.rejected[i]);
+        if (i + 1 == total) {
             ui::ShowMessageNumber(text, 0);
             break;
         }
         // No, the default, goes on as the OK of a plain warning would.
         const QString stop =
-            QCoreApplication::translate(
-                "Exchange",
-                "Ne plus afficher les erreurs suivantes ? (encore %1 ligne(s) en échec)")
-                .arg(rejected.size() - i - 1);
+            QCoreApplication::translate("Exchange", "Ne plus afficher les erreurs suivantes ? (encore %1 ligne(s) en échec)")
+                .arg(total - i - 1);
         if (ui::AskYesNo(text + QStringLiteral("\n\n") + stop, ui::WarningTitle())) break;
     }
 }
@@ -93,12 +94,12 @@ void Export1Click() {
     current.restore();
     if (name.isEmpty()) return;
     State().exportName = name;
-    // Replacing the cellar file by its own export would lose the cellar.
-    if (store::IsCellarFile(PathBytes(name))) {
-        ui::ShowMessageNumber(QCoreApplication::translate(
-                                  "Exchange",
-                                  "Ce fichier est le fichier de la cave : la cave ne peut pas y "
-                                  "être exportée."),
+    // Replacing a data file by the export would lose what it holds.
+    const std::string dataFile = store::DataSetFileAt(PathBytes(name));
+    if (!dataFile.empty()) {
+        ui::ShowMessageNumber(QCoreApplication::translate("Exchange", "Ce fichier est « %1 », un fichier des données de Tonnelix : la "
+                                 "cave ne peut pas y être exportée.")
+                                  .arg(ui::ToQString(dataFile)),
                               0);
         return;
     }
@@ -117,12 +118,13 @@ void Import1Click() {
     current.restore();
     if (name.isEmpty()) return;
     const std::string source = PathBytes(name);
-    // Moving the cellar file itself aside at the end would lose the cellar.
-    if (store::IsCellarFile(source)) {
-        ui::ShowMessageNumber(QCoreApplication::translate(
-                                  "Exchange",
-                                  "Ce fichier est le fichier de la cave : il ne peut pas être "
-                                  "importé dans la cave."),
+    // The import moves its file aside at the end: a data file would leave the data folder. The
+    // error file of an earlier import is an exchange file, to be mended and imported again.
+    const std::string dataFile = store::DataSetFileAt(source);
+    if (!dataFile.empty() && dataFile != store::kImportErrorFile) {
+        ui::ShowMessageNumber(QCoreApplication::translate("Exchange", "Ce fichier est « %1 », un fichier des données de Tonnelix : il "
+                                 "ne peut pas être importé dans la cave.")
+                                  .arg(ui::ToQString(dataFile)),
                               0);
         return;
     }
@@ -134,7 +136,7 @@ void Import1Click() {
             return;
         }
     }
-    ShowRejectedLines(plan.rejected);
+    ShowRejectedLines(plan);
     store::ImportResult result;
     std::exception_ptr lateError; // the import happened: its summary first, then the error
     {

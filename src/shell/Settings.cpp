@@ -275,6 +275,7 @@ void ReadSettings() {
     }
 
     CurrentSettings() = settings;
+    store::State().settingsFile = QFile::encodeName(SettingsFilePath()).toStdString();
     store::State().language = settings.language;
     store::State().sort = settings.sort;
 

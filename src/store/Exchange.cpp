@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <functional>
 #include <filesystem>
 #include <memory>
 #include <unistd.h>
@@ -176,18 +177,51 @@ bool DecodeUtf8(std::string_view bytes, std::size_t& i, char32_t& cp) {
     return true;
 }
 
-void CheckUtf8(std::string_view bytes, bool& valid, bool& nonAscii) {
-    valid = true;
-    nonAscii = false;
-    for (std::size_t i = 0; i < bytes.size();) {
-        char32_t cp = 0;
-        if (!DecodeUtf8(bytes, i, cp)) {
-            valid = false;
-            return;
+// Whether a file is valid UTF-8 and holds a non-ASCII character, from its bytes in pieces.
+class Utf8Scan {
+public:
+    void feed(std::string_view bytes) {
+        for (const char ch : bytes) {
+            if (!valid_) return;
+            const auto c = static_cast<unsigned char>(ch);
+            if (need_ == 0) {
+                if (c < 0x80) continue;
+                nonAscii_ = true;
+                if (c >= 0xC2 && c <= 0xDF)
+                    start(1, c & 0x1F, 0x80);
+                else if (c >= 0xE0 && c <= 0xEF)
+                    start(2, c & 0x0F, 0x800);
+                else if (c >= 0xF0 && c <= 0xF4)
+                    start(3, c & 0x07, 0x10000);
+                else
+                    valid_ = false;
+                continue;
+            }
+            if ((c & 0xC0) != 0x80) {
+                valid_ = false;
+                continue;
+            }
+            cp_ = (cp_ << 6) | (c & 0x3F);
+            if (--need_ == 0 && (cp_ < least_ || cp_ > 0x10FFFF || (cp_ >= 0xD800 && cp_ <= 0xDFFF)))
+                valid_ = false;
         }
-        nonAscii = nonAscii || cp >= 0x80;
     }
-}
+    bool valid() const { return valid_ && need_ == 0; }
+    bool nonAscii() const { return nonAscii_; }
+
+private:
+    void start(int need, char32_t cp, char32_t least) {
+        need_ = need;
+        cp_ = cp;
+        least_ = least;
+    }
+
+    bool valid_ = true;
+    bool nonAscii_ = false;
+    int need_ = 0;
+    char32_t cp_ = 0;
+    char32_t least_ = 0;
+};
 
 // Code points 0x80-0x9F of code page 1252 (0 where the code page has no character).
 constexpr char32_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -218,11 +252,103 @@ void ConvertUtf8Line(ImportLine& line) {
         char c = 0;
         if (!ToCp1252Byte(cp, c)) {
             line.stored = false;
+            line.refusal = LineRefusal::Unstorable;
             line.refusedAt = line.text.size() + 1;
             line.refused.assign(bytes.substr(at, i - at));
             return;
         }
         line.text.push_back(c);
+    }
+}
+
+// One line of an import file, its end and any byte-order mark already gone.
+ImportLine MakeImportLine(std::string raw, bool tooLong, bool utf8) {
+    ImportLine line;
+    line.raw = std::move(raw);
+    if (tooLong) {
+        // Not read further: no line the import takes is this long.
+        line.stored = false;
+        line.refusal = LineRefusal::TooLong;
+        line.refusedAt = 1;
+        return line;
+    }
+    if (utf8)
+        ConvertUtf8Line(line);
+    else
+        line.text = line.raw;
+    // A control character before the first character the code page cannot hold is the first
+    // fault of the line (the text stops at that one).
+    for (std::size_t i = 0; i < line.text.size(); ++i)
+        if (static_cast<unsigned char>(line.text[i]) < 32) {
+            line.stored = false;
+            line.refusal = LineRefusal::ControlCharacter;
+            line.refusedAt = i + 1;
+            line.control = static_cast<unsigned char>(line.text[i]);
+            line.refused.clear();
+            break;
+        }
+    return line;
+}
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+RejectedLine Refused(const ImportLine& line, long number, DataLanguage language) {
+    const bool fr = French(language);
+    RejectedLine rejected;
+    rejected.number = number;
+    rejected.error.position = line.refusedAt;
+    switch (line.refusal) {
+    case LineRefusal::TooLong:
+        rejected.error.message =
+            (fr ? Cp1252("ligne de plus de ") : std::string("line longer than ")) +
+            std::to_string(kLongestImportLine) + (fr ? Cp1252(" caractères") : " characters");
+        break;
+    case LineRefusal::ControlCharacter:
+        rejected.error.message = (fr ? Cp1252("caractère de contrôle n° ")
+                                     : std::string("control character number ")) +
+                                 std::to_string(line.control);
+        break;
+    default:
+        rejected.error.message = fr ? Cp1252("caractère que Tonnelix ne peut pas enregistrer")
+                                    : "character that Tonnelix cannot store";
+        rejected.refusedUtf8 = line.refused;
+        break;
+    }
+    return rejected;
+}
+
+void AddRejected(ImportPlan& plan, RejectedLine rejected) {
+    ++plan.rejectedCount;
+    if (!plan.rejectedRuns.empty() && plan.rejectedRuns.back().second + 1 == rejected.number)
+        plan.rejectedRuns.back().second = rejected.number;
+    else
+        plan.rejectedRuns.emplace_back(rejected.number, rejected.number);
+    if (plan.rejected.size() < kShownRejections) plan.rejected.push_back(std::move(rejected));
+}
+
+// Copies the rejected lines of the planned copy, each whole however long, with CR LF.
+void WriteRejectedLines(const ImportPlan& plan, SafeFileWriter& out) {
+    TextLines lines;
+    if (!lines.open(plan.saved->temporary())) throw IoError::FromErrno(ENOENT, plan.source);
+    std::size_t markLeft = plan.byteOrderMark ? kByteOrderMark.size() : 0;
+    const std::function<void(std::string_view)> keep = [&](std::string_view piece) {
+        const std::size_t gone = std::min(markLeft, piece.size());
+        markLeft -= gone;
+        out.write(piece.substr(gone));
+    };
+    const std::function<void(std::string_view)> skip;
+    std::string none;
+    bool whole = true;
+    auto run = plan.rejectedRuns.begin();
+    for (long number = 1; run != plan.rejectedRuns.end(); ++number) {
+        const bool rejected = number >= run->first;
+        // Nothing is held: every byte of a rejected line goes straight to the error file.
+        if (!lines.next(none, 0, whole, rejected ? keep : skip))
+            throw IoError::FromErrno(EIO, plan.saved->temporary());
+        markLeft = 0;
+        if (!rejected) continue;
+        out.write("\r\n");
+        if (number == run->second) ++run;
     }
 }
 
@@ -383,27 +509,22 @@ std::variant<CellarWine, ExchangeError> ParseExchangeLine(std::string_view line,
 }
 
 std::vector<ImportLine> SplitImportFile(std::string_view bytes) {
-    const bool mark = bytes.substr(0, 3) == "\xEF\xBB\xBF";
-    if (mark) bytes.remove_prefix(3);
-    bool valid = false, nonAscii = false;
-    CheckUtf8(bytes, valid, nonAscii);
+    const bool mark = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+    if (mark) bytes.remove_prefix(kByteOrderMark.size());
+    Utf8Scan scan;
+    scan.feed(bytes);
     // Bytes that are not valid UTF-8 are code page 1252, whatever their first three.
-    const bool utf8 = valid && (mark || nonAscii);
+    const bool utf8 = scan.valid() && (mark || scan.nonAscii());
     std::vector<ImportLine> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+        std::size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = bytes.size();
-        std::size_t length = end - start;
-        if (length > 0 && bytes[start + length - 1] == '\r' && end < bytes.size()) --length;
-        ImportLine line;
-        line.raw.assign(bytes.substr(start, length));
-        if (utf8)
-            ConvertUtf8Line(line);
-        else
-            line.text = line.raw;
-        lines.push_back(std::move(line));
+        std::size_t next = end + 1;
+        if (end < bytes.size() && bytes[end] == '\r' && next < bytes.size() && bytes[next] == '\n')
+            ++next;
+        const std::string_view raw = bytes.substr(start, end - start);
+        lines.push_back(MakeImportLine(std::string(raw), raw.size() > kLongestImportLine, utf8));
         start = next;
     }
     return lines;
@@ -412,39 +533,54 @@ std::vector<ImportLine> SplitImportFile(std::string_view bytes) {
 bool PlanImport(const std::string& source, const ExchangeContext& context, ImportPlan& plan) {
     plan = ImportPlan{};
     plan.source = source;
-    if (!ReadWholeFile(source, plan.bytes)) return false;
+    // The copy kept as "Import.sav" is made first and every line is read from it, so the lines
+    // parsed, the lines kept aside and the bytes kept are one and the same.
+    std::unique_ptr<SafeFileWriter> saved;
+    Utf8Scan scan;
+    std::size_t head = 0;
+    char first[3] = {};
+    const bool found = ReadInPieces(source, [&](std::string_view piece) {
+        if (!saved) saved = std::make_unique<SafeFileWriter>(kImportSaveFile);
+        for (std::size_t i = 0; head < 3 && i < piece.size(); ++i)
+            first[head++] = piece[i];
+        saved->write(piece);
+        scan.feed(piece);
+    });
+    if (!found) return false;
+    if (!saved) saved = std::make_unique<SafeFileWriter>(kImportSaveFile);
+    saved->finish();
+    plan.byteOrderMark = head == 3 && std::string_view(first, 3) == kByteOrderMark;
+    // The mark is a whole UTF-8 character: scanned with the rest, it changes nothing.
+    const bool utf8 = scan.valid() && (plan.byteOrderMark || scan.nonAscii());
+
+    TextLines lines;
+    if (!lines.open(saved->temporary())) throw IoError::FromErrno(ENOENT, saved->temporary());
+    std::string raw;
+    bool whole = true;
     long number = 0;
-    for (ImportLine& line : SplitImportFile(plan.bytes)) {
-        ++number;
+    const std::size_t markSize = plan.byteOrderMark ? kByteOrderMark.size() : 0;
+    while (lines.next(raw, kLongestImportLine + markSize + 1, whole)) {
+        if (++number == 1) raw.erase(0, markSize);
+        const bool tooLong = !whole || raw.size() > kLongestImportLine;
+        if (tooLong) raw.resize(std::min(raw.size(), kLongestImportLine));
+        const ImportLine line = MakeImportLine(std::move(raw), tooLong, utf8);
         if (!line.stored) {
-            RejectedLine rejected;
-            rejected.number = number;
-            rejected.error.position = line.refusedAt;
-            rejected.error.message = French(context.language)
-                                         ? Cp1252("caractère que Tonnelix ne peut pas enregistrer")
-                                         : "character that Tonnelix cannot store";
-            rejected.refusedUtf8 = line.refused;
-            plan.rejected.push_back(std::move(rejected));
-            plan.rejectedRaw.push_back(std::move(line.raw));
+            AddRejected(plan, Refused(line, number, context.language));
             continue;
         }
         auto parsed = ParseExchangeLine(line.text, context);
-        if (auto* wine = std::get_if<CellarWine>(&parsed)) {
+        if (auto* wine = std::get_if<CellarWine>(&parsed))
             plan.accepted.push_back(std::move(*wine));
-        } else {
-            plan.rejected.push_back({number, std::get<ExchangeError>(parsed), {}});
-            plan.rejectedRaw.push_back(std::move(line.raw));
-        }
+        else
+            AddRejected(plan, {number, std::get<ExchangeError>(parsed), {}});
     }
+    plan.saved = std::move(saved);
     return true;
-}
-
-bool IsCellarFile(const std::string& source) {
-    return SameFile(source, State().files.cellar);
 }
 
 ImportResult CommitImport(const ImportPlan& plan) {
     ImportResult result;
+    if (!plan.saved) return result;
     // The imported file may itself be one of the files written below (an error file read back
     // after mending its lines): then it is replaced, not removed.
     const bool sourceIsErrorFile = SameFile(plan.source, kImportErrorFile);
@@ -453,10 +589,9 @@ ImportResult CommitImport(const ImportPlan& plan) {
     // One transaction: the cellar, the error file, the saved copy and the removal of the source
     // happen together, so an import is never half done and never done twice.
     Transaction transaction;
-    if (!plan.rejectedRaw.empty()) {
+    if (plan.rejectedCount > 0) {
         SafeFileWriter errors(kImportErrorFile);
-        for (const std::string& line : plan.rejectedRaw)
-            errors.writeLine(line);
+        WriteRejectedLines(plan, errors);
         errors.commit();
     } else if (!sourceIsErrorFile) {
         DeleteFileIfPresent(kImportErrorFile);
@@ -464,13 +599,9 @@ ImportResult CommitImport(const ImportPlan& plan) {
     // The older spelling: on a file system that ignores case it is the same file, and removals
     // come before the renames.
     DeleteFileIfPresent("Import.Sav");
-    {
-        SafeFileWriter saved(kImportSaveFile);
-        saved.write(plan.bytes);
-        saved.commit();
-    }
+    plan.saved->commit(); // written whole when planned; the transaction takes it
     if (!plan.accepted.empty()) InsertCellarWines(plan.accepted);
-    const bool keepSource = sourceIsSaveFile || (sourceIsErrorFile && !plan.rejectedRaw.empty());
+    const bool keepSource = sourceIsSaveFile || (sourceIsErrorFile && plan.rejectedCount > 0);
     if (!keepSource) transaction.removeIfPossible(plan.source);
     transaction.commit();
     result.originalKept = !keepSource && transaction.kept(plan.source);
@@ -493,9 +624,9 @@ std::string ImportSummary(DataLanguage language, const ImportPlan& plan, const I
     std::string text =
         std::to_string(plan.accepted.size()) +
         (fr ? Cp1252(" ligne(s) importée(s) avec succès") : " line(s) imported with success") +
-        "\n\n" + std::to_string(plan.rejected.size()) +
+        "\n\n" + std::to_string(plan.rejectedCount) +
         (fr ? Cp1252(" ligne(s) en échec") : " line(s) canceled");
-    if (!plan.rejected.empty())
+    if (plan.rejectedCount > 0)
         text += (fr ? Cp1252("\n\nLes lignes en échec sont dans le fichier ")
                     : "\n\nThe canceled lines are in the file ") +
                 (errorFilePath.empty() ? CurrentDirectoryPath(kImportErrorFile) : errorFilePath);

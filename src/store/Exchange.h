@@ -4,12 +4,14 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <variant>
 #include <vector>
 
+#include "store/Files.h"
 #include "store/Records.h"
 #include "store/Vocabulary.h"
 
@@ -49,14 +51,21 @@ struct ExchangeError {
 std::variant<CellarWine, ExchangeError> ParseExchangeLine(std::string_view line,
                                                           const ExchangeContext& context);
 
-// The lines of an import file as code page 1252 text. A file with a UTF-8 byte-order mark, or
-// valid UTF-8 holding non-ASCII characters, is read as UTF-8.
+// The lines of an import file as code page 1252 text. CR LF, LF and a lone CR each end a line.
+// A file with a UTF-8 byte-order mark, or valid UTF-8 holding non-ASCII characters, is read as
+// UTF-8. A line is refused before its fields are read when it is longer than any line the
+// import could take, when it holds a control character, or when it holds a character the code
+// page cannot hold.
+inline constexpr std::size_t kLongestImportLine = 8192; // bytes; 15 fields need far fewer
+enum class LineRefusal { None, TooLong, ControlCharacter, Unstorable };
 struct ImportLine {
     std::string raw;    // as read, for the error file
     std::string text;   // code page 1252
-    bool stored = true; // false: a character the code page cannot hold, at `refusedAt`
+    bool stored = true; // false: refused as `refusal` says, at column `refusedAt`
+    LineRefusal refusal = LineRefusal::None;
     std::size_t refusedAt = 0;
-    std::string refused; // that character in UTF-8
+    std::string refused; // the character the code page cannot hold, in UTF-8
+    unsigned char control = 0; // the control character
 };
 std::vector<ImportLine> SplitImportFile(std::string_view bytes);
 
@@ -66,30 +75,37 @@ struct RejectedLine {
     std::string refusedUtf8; // the character the code page cannot hold, when that is the error
 };
 
+// Details are kept for the boxes of this many rejected lines; the count and the error file
+// cover every one.
+inline constexpr std::size_t kShownRejections = 1000;
+
 struct ImportPlan {
     std::string source;
-    std::string bytes;
     std::vector<CellarWine> accepted;
-    std::vector<RejectedLine> rejected;
-    std::vector<std::string> rejectedRaw;
+    std::vector<RejectedLine> rejected; // the first kShownRejections, in line order
+    long rejectedCount = 0;
+    // The numbers of every rejected line, as runs of consecutive numbers (first, last).
+    std::vector<std::pair<long, long>> rejectedRuns;
+    bool byteOrderMark = false;
+    // The copy of the imported file, whole on disk, that becomes "Import.sav"; the lines above
+    // were read from it.
+    std::unique_ptr<SafeFileWriter> saved;
 };
 
-// Reads and parses the file. False when it does not exist; other failures raise an IoError.
+// Reads and parses the file line by line, holding no more of it than a line at a time besides
+// the accepted wines, and makes its copy beside "Import.sav". False when it does not exist;
+// other failures (a file that is not a regular file included) raise an IoError.
 bool PlanImport(const std::string& source, const ExchangeContext& context, ImportPlan& plan);
-
-// True when the file is the cellar file of the data directory, which an import must not take
-// and an export must not overwrite.
-bool IsCellarFile(const std::string& source);
 
 struct ImportResult {
     bool originalKept = false; // the imported file could not be removed from its place
 };
 
 // Adds the accepted wines to the cellar as inserting them one by one in line order would; keeps
-// the rejected lines in "import.err" (removed when there are none) and moves the imported file
-// to "Import.sav" (a copy, and the source removed when it can be). All of it is one transaction:
-// a failure before its commit point leaves every file as it was, a CommittedWithError means the
-// import happened.
+// the rejected lines in "import.err" (removed when there are none), puts the imported file's copy
+// in place as "Import.sav" and removes the imported file when it can. All of it is one
+// transaction: a failure before its commit point leaves every file as it was, a
+// CommittedWithError means the import happened.
 ImportResult CommitImport(const ImportPlan& plan);
 
 // "Erreur ligne n position p" and the rest of the error box, in the data language (code page

@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -31,6 +33,8 @@ struct FaultState {
     bool sync = true;
     int openError = 0;
     std::string openName; // empty: every file
+    int removeError = 0;
+    std::string removeName; // empty: every file
 };
 FaultState& Faults() {
     static FaultState state;
@@ -80,17 +84,26 @@ int OpenForReading(const std::string& name) {
     const FaultState& faults = Faults();
     if (faults.openError != 0 && (faults.openName.empty() || faults.openName == name))
         throw IoError::FromErrno(faults.openError, name);
-    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK opening a named pipe would wait for a writer before the check below.
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         if (errno == ENOENT) return -1;
         throw IoError::FromErrno(errno, name);
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    int error = 0;
+    if (::fstat(fd, &st) != 0)
+        error = errno;
+    else if (S_ISDIR(st.st_mode))
+        error = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        error = EPERM;
+    if (error != 0) {
         ::close(fd);
         throw IoError::FromErrno(error, name);
     }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     return fd;
 }
 
@@ -131,6 +144,10 @@ void FailWritesAfter(long bytes) { Faults().failAfter = bytes; }
 void FailOpensWith(int code, const std::string& name) {
     Faults().openError = code;
     Faults().openName = name;
+}
+void FailRemovesWith(int code, const std::string& name) {
+    Faults().removeError = code;
+    Faults().removeName = name;
 }
 void SetSyncOnCommit(bool sync) { Faults().sync = sync; }
 void FailNthCall(Call call, long n, int code) {
@@ -257,9 +274,75 @@ bool LineReader::readLine(std::string& line, std::size_t maxLength) {
     }
 }
 
+// ----------------------------------------------------------------- TextLines
+
+TextLines::~TextLines() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool TextLines::open(const std::string& name) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = OpenForReading(name);
+    if (fd_ < 0) return false;
+    name_ = name;
+    buffer_.resize(kBufferSize);
+    begin_ = end_ = 0;
+    crEnded_ = false;
+    return true;
+}
+
+bool TextLines::fill() {
+    if (fd_ < 0) return false;
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer_.data(), buffer_.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw IoError::FromErrno(errno, name_);
+        begin_ = 0;
+        end_ = static_cast<std::size_t>(got);
+        return got > 0;
+    }
+}
+
+bool TextLines::next(std::string& line, std::size_t limit, bool& whole,
+                     const std::function<void(std::string_view)>& rest) {
+    line.clear();
+    whole = true;
+    bool started = false;
+    for (;;) {
+        if (begin_ == end_ && !fill()) return started;
+        if (crEnded_) {
+            crEnded_ = false;
+            if (buffer_[begin_] == '\n') {
+                ++begin_;
+                continue;
+            }
+        }
+        started = true;
+        const char* from = buffer_.data() + begin_;
+        const char* to = buffer_.data() + end_;
+        const char* stop = from;
+        while (stop != to && *stop != '\n' && *stop != '\r')
+            ++stop;
+        const std::string_view piece(from, static_cast<std::size_t>(stop - from));
+        const std::size_t room = limit - std::min(limit, line.size());
+        line.append(piece.substr(0, std::min(room, piece.size())));
+        if (piece.size() > room) {
+            whole = false;
+            if (rest) rest(piece.substr(room));
+        }
+        if (stop == to) {
+            begin_ = end_;
+            continue;
+        }
+        crEnded_ = *stop == '\r';
+        begin_ = static_cast<std::size_t>(stop - buffer_.data()) + 1;
+        return true;
+    }
+}
+
 // ------------------------------------------------------------ SafeFileWriter
 
-SafeFileWriter::SafeFileWriter(std::string target) : target_(std::move(target)) {
+SafeFileWriter::SafeFileWriter(std::string target) : target_(LinkTarget(target)) {
     transaction_detail::FinishPendingJournal();
     temp_ = target_ + "." + std::to_string(::getpid()) + ".tmp";
     RemoveLeftoverTemporaries(target_, temp_);
@@ -362,6 +445,72 @@ bool ReadWholeFile(const std::string& name, std::string& bytes) {
     return true;
 }
 
+bool ReadInPieces(const std::string& name, const std::function<void(std::string_view)>& piece) {
+    const int fd = OpenForReading(name);
+    if (fd < 0) return false;
+    std::vector<char> chunk(kBufferSize);
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk.data(), chunk.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            throw IoError::FromErrno(error, name);
+        }
+        if (got == 0) break;
+        try {
+            piece(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
+        } catch (...) {
+            ::close(fd);
+            throw;
+        }
+    }
+    ::close(fd);
+    return true;
+}
+
+std::string LinkTarget(const std::string& path) {
+    std::string current = path;
+    // As many links as the system itself follows before it gives up.
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        std::vector<char> text(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+        const ssize_t length = ::readlink(current.c_str(), text.data(), text.size());
+        if (length < 0) throw IoError::FromErrno(errno, path);
+        if (static_cast<std::size_t>(length) >= text.size()) continue; // it changed: read it again
+        const std::string link(text.data(), static_cast<std::size_t>(length));
+        if (!link.empty() && link[0] == '/')
+            current = link;
+        else if (current.find('/') == std::string::npos)
+            current = link;
+        else
+            current = DirectoryOf(current) + "/" + link;
+    }
+    throw IoError::FromErrno(ELOOP, path);
+}
+
+bool SameFileOrPath(const std::string& a, const std::string& b) {
+    struct stat sa {}, sb {};
+    if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0)
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    // A file that does not exist yet is known by where its path leads.
+    std::error_code error;
+    const auto ra = std::filesystem::weakly_canonical(std::filesystem::absolute(LinkTarget(a)), error);
+    if (error) return false;
+    const auto rb = std::filesystem::weakly_canonical(std::filesystem::absolute(LinkTarget(b)), error);
+    return !error && ra == rb;
+}
+
+bool TryRemoveFile(const std::string& name) {
+    const FaultState& faults = Faults();
+    if (faults.removeError != 0 && (faults.removeName.empty() || faults.removeName == name)) {
+        errno = faults.removeError;
+        return false;
+    }
+    return ::unlink(name.c_str()) == 0 || errno == ENOENT;
+}
+
 bool IsTemporaryOf(const std::string& target, const std::string& entry) {
     const std::string base = BaseNameOf(target);
     constexpr std::string_view kSuffix = ".tmp";
@@ -400,6 +549,14 @@ void WriteAllLinesOfFiles(
 }
 
 void RenameFile(const std::string& from, const std::string& to) {
+    if (LinkTarget(to) != to) {
+        // The link stays: the file it points to, perhaps on another disk, takes the content.
+        SafeFileWriter out(to);
+        ReadInPieces(from, [&out](std::string_view piece) { out.write(piece); });
+        out.commit();
+        DeleteFileIfPresent(from);
+        return;
+    }
     if (InjectedFault(files_testing::Call::Rename) || ::rename(from.c_str(), to.c_str()) != 0)
         throw IoError::FromErrno(errno, from);
     ++ChangesMade();

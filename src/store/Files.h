@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -60,8 +61,39 @@ private:
     bool atEnd_ = false;
 };
 
+// Reads a text file whose lines may end with CR LF, LF or a lone CR (files from any system), as
+// the import takes them: a line never holds a CR or an LF. However long a line is, at most
+// `limit` of its bytes are held; the rest is handed over piece by piece or skipped, so memory
+// does not grow with the file.
+class TextLines {
+public:
+    TextLines() = default;
+    ~TextLines();
+    TextLines(const TextLines&) = delete;
+    TextLines& operator=(const TextLines&) = delete;
+
+    // As LineReader::open.
+    bool open(const std::string& name);
+    // The next line without its end; false at the end of the file. `line` holds its first
+    // `limit` bytes and `whole` tells whether that is all of it; the bytes beyond go to `rest`
+    // when one is given.
+    bool next(std::string& line, std::size_t limit, bool& whole,
+              const std::function<void(std::string_view)>& rest = {});
+
+private:
+    bool fill();
+
+    int fd_ = -1;
+    std::string name_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool crEnded_ = false; // the last line ended with a CR: an LF right after it belongs to it
+};
+
 // Writes the complete new content of a file beside it, then replaces the file in one
-// rename once the content is on disk. Until commit() the old file is untouched; a writer
+// rename once the content is on disk. A target that is a symbolic link keeps its link: the file
+// it points to is the one replaced, through a temporary in that file's own folder. Until commit() the old file is untouched; a writer
 // destroyed without commit() removes its temporary file. Temporaries of the same target left
 // by a run that was killed are removed before the new one is made. Inside a Transaction,
 // commit() leaves the file staged for the transaction to put in place.
@@ -80,6 +112,10 @@ public:
     // renames.
     void finish();
     void commit();
+    // The file the content is written to until commit(), readable once finish() has returned.
+    const std::string& temporary() const { return temp_; }
+    // The file commit() replaces: the target, or the file its symbolic link points to.
+    const std::string& target() const { return target_; }
 
 private:
     void flushBuffer();
@@ -94,10 +130,27 @@ private:
 // Opens a text file for reading. False, without any message, only when the file does not
 // exist: that is an empty base. A file that exists but cannot be read (permission, too many open
 // files, a directory, a device error) raises an IoError, so that no writer ever replaces it.
+// Only regular files are read: a named pipe would wait for ever and a device such as /dev/zero
+// never ends, so both are refused as access denied without a byte read.
 bool OpenTextForReading(LineReader& reader, const std::string& name);
 
 // The whole content of a file, under the same rule as OpenTextForReading.
 bool ReadWholeFile(const std::string& name, std::string& bytes);
+
+// Hands the content of a file over in pieces, under the same rule as OpenTextForReading, so
+// that memory does not grow with the file.
+bool ReadInPieces(const std::string& name, const std::function<void(std::string_view)>& piece);
+
+// The file a path names once its symbolic links are followed (the path itself when it is none);
+// the last one may name a file that does not exist yet.
+std::string LinkTarget(const std::string& path);
+
+// Whether two paths name one file: the same path once resolved, or the same file by its device
+// and number (a hard link, or a symbolic link to it).
+bool SameFileOrPath(const std::string& a, const std::string& b);
+
+// Removes the file; false, with nothing raised, when it is there and could not be removed.
+bool TryRemoveFile(const std::string& name);
 
 // Whether `entry` (a bare file name) is a temporary that a SafeFileWriter of `target` makes:
 // the target's file name, a dot, digits, ".tmp".
@@ -116,7 +169,8 @@ void WriteAllLinesOfFiles(
     const std::vector<std::pair<std::string, std::vector<std::string>>>& files);
 
 // Gives the file its new name (an existing file of that name is replaced), on disk when it
-// returns. A failure raises an IoError.
+// returns. A new name that is a symbolic link stays one: the file it points to gets the content.
+// A failure raises an IoError.
 void RenameFile(const std::string& from, const std::string& to);
 
 namespace files_detail {
@@ -135,6 +189,9 @@ void FailWritesAfter(long bytes);
 // Makes opening `name` for reading (every file when `name` is empty) fail with the system
 // error `code`, as a file that exists but cannot be read; 0 switches the failure off.
 void FailOpensWith(int code, const std::string& name = {});
+// Makes removing `name` with TryRemoveFile (every file when `name` is empty) fail with the system
+// error `code`; 0 switches the failure off.
+void FailRemovesWith(int code, const std::string& name = {});
 // Whether commit() flushes the data to the disk (benchmarks measure without it).
 void SetSyncOnCommit(bool sync);
 

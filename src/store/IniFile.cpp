@@ -80,7 +80,10 @@ IniFile IniFile::Parse(std::string_view bytes) {
     while (!bytes.empty()) {
         const auto nl = bytes.find('\n');
         if (nl == std::string_view::npos) {
-            file.lines_.push_back({std::string(bytes), ""});
+            // A last line whose LF was lost still ends at its CR, as a data file's line does.
+            const bool cr = bytes.back() == '\r';
+            file.lines_.push_back({std::string(bytes.substr(0, bytes.size() - (cr ? 1 : 0))),
+                                   cr ? "\r" : ""});
             break;
         }
         const bool cr = nl > 0 && bytes[nl - 1] == '\r';
@@ -105,8 +108,13 @@ std::size_t IniFile::findKey(std::size_t header, std::string_view key) const {
 
 std::string IniFile::newLineEnd() const {
     for (const Line& line : lines_)
-        if (!line.end.empty()) return line.end;
+        if (line.end.find('\n') != std::string::npos) return line.end;
     return "\r\n";
+}
+
+// A line followed by a new one needs an end that readers take as one: a bare CR is not.
+void IniFile::endLineBeforeNew(Line& line, const std::string& end) {
+    if (line.end.find('\n') == std::string::npos) line.end = end;
 }
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
@@ -135,13 +143,13 @@ void IniFile::set(std::string_view section, std::string_view key, std::string_vi
         std::size_t last = header;
         for (std::size_t i = header + 1; i < lines_.size() && !HeaderName(lines_[i].text); ++i)
             if (!Trimmed(lines_[i].text).empty()) last = i;
-        if (lines_[last].end.empty()) lines_[last].end = end;
+        endLineBeforeNew(lines_[last], end);
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last) + 1,
                       {std::string(key) + "=" + encoded, end});
         changed_ = true;
         return;
     }
-    if (!lines_.empty() && lines_.back().end.empty()) lines_.back().end = end;
+    if (!lines_.empty()) endLineBeforeNew(lines_.back(), end);
     lines_.push_back({"[" + std::string(section) + "]", end});
     lines_.push_back({std::string(key) + "=" + encoded, end});
     changed_ = true;

@@ -40,6 +40,7 @@ private:
     std::size_t findSection(std::string_view section) const;
     std::size_t findKey(std::size_t header, std::string_view key) const;
     std::string newLineEnd() const;
+    static void endLineBeforeNew(Line& line, const std::string& end);
 
     std::vector<Line> lines_;
     bool changed_ = false;

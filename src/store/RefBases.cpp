@@ -211,6 +211,54 @@ AppellationKey DomaineHeaderKey(std::string_view line) {
             RightTrim(appellation.substr(0, kAppellationWidth))};
 }
 
+namespace {
+
+bool Blank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+bool HoldsControlCharacter(std::string_view line) {
+    for (const char c : line)
+        if (static_cast<unsigned char>(c) < 32) return true;
+    return false;
+}
+
+bool OneOf(std::string_view line, std::size_t column, std::string_view allowed) {
+    return line.size() >= column && allowed.find(line[column - 1]) != std::string_view::npos;
+}
+
+} // namespace
+
+bool IsAppellationBaseLine(std::string_view line, bool first) {
+    if (line.size() > kLongestBaseLine || HoldsControlCharacter(line)) return false;
+    // "[" region "][" colour "](" appellation ")", or "][" appellation "]" as converted.
+    if (IsHeader(line))
+        return line.size() >= 66 && ColumnIs(line, 22, ']') && ColumnIs(line, 23, '[') &&
+               ColumnIs(line, 34, ']') && OneOf(line, 35, "([") && OneOf(line, 66, ")]");
+    if (first) return false;
+    if (Blank(line)) return true;
+    if (Blank(Columns(line, 1, 3)) &&
+        (IsTemperatureLine(line) || IsKeepingLine(line) || Columns(line, 4, 6) == "Plats=" ||
+         Columns(line, 4, 7) == "Dishes="))
+        return true;
+    return IsDishLine(line) && Blank(Columns(line, 1, 6));
+}
+
+bool IsVintageChartLine(std::string_view line, bool first) {
+    if (line.size() > kLongestBaseLine || HoldsControlCharacter(line)) return false;
+    // "[" region "](" appellation ")".
+    if (IsHeader(line))
+        return line.size() >= 54 && ColumnIs(line, 22, ']') && ColumnIs(line, 23, '(') &&
+               ColumnIs(line, 54, ')');
+    if (first) return false;
+    if (Blank(line)) return true;
+    // Six blanks, the year, ",", a mark of one or two digits.
+    if (!IsVintageLine(line) || !Blank(Columns(line, 1, 6)) || !AllDigits(Columns(line, 7, 4)))
+        return false;
+    const std::string mark = RightTrim(line.substr(std::min<std::size_t>(line.size(), 11)));
+    return mark.size() <= 2 && AllDigits(mark);
+}
+
 std::vector<std::string> Courses(DataLanguage language) {
     if (language == DataLanguage::French)
         return {Cp1252("Entrées"), "Plats  ", "Fromage", "Dessert"};

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/Vocabulary.h"
@@ -62,6 +63,14 @@ std::string AppellationHeader(const std::string& colour, const std::string& regi
 std::string VintageHeader(const std::string& region, const std::string& appellation); // 54
 std::string DomaineHeader(const std::string& region, const std::string& appellation); // 54
 std::string MaturityLine(const std::string& colour, const std::string& region, int years); // 38
+
+// The grammar of a file that claims to be an appellation base or a vintage chart, line by line:
+// the first line is a section header of that base, every other line a header or a line its
+// sections hold (blank lines allowed), none holds a control character or is longer than
+// kLongestBaseLine. A file of another kind (a domaine base, a list, a cellar) fails at a line.
+inline constexpr std::size_t kLongestBaseLine = 4096;
+bool IsAppellationBaseLine(std::string_view line, bool first);
+bool IsVintageChartLine(std::string_view line, bool first);
 
 // Look-ups.
 AppellationInfo AppellationDetails(const std::string& colour, const std::string& region,

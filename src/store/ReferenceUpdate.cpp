@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
 
+#include "store/DataSetFiles.h"
 #include "store/Files.h"
 #include "store/RefBases.h"
 #include "store/State.h"
@@ -248,10 +248,34 @@ std::string Joined(const std::vector<std::string>& lines) {
     return out;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
-}
+// Follows a file claimed to be a base line by line against the grammar its first line claims.
+class GrammarCheck {
+public:
+    // False at the first line that base cannot hold.
+    bool take(const std::string& line) {
+        ++lines_;
+        const bool first = lines_ == 1;
+        if (first) {
+            if (!IsHeader(line)) return false;
+            chart_ = ColumnIs(line, 23, '(');
+        }
+        if (chart_ ? IsVintageChartLine(line, first) : IsAppellationBaseLine(line, first))
+            return true;
+        badLine_ = lines_;
+        return false;
+    }
+    std::size_t lines() const { return lines_; }
+    ReferenceKind kind() const {
+        return chart_ ? ReferenceKind::VintageChart : ReferenceKind::AppellationBase;
+    }
+    // 0 when the first line is no header or every line was taken.
+    std::size_t badLine() const { return badLine_; }
+
+private:
+    std::size_t lines_ = 0;
+    std::size_t badLine_ = 0;
+    bool chart_ = false;
+};
 
 } // namespace
 
@@ -327,18 +351,45 @@ MergedBase MergeVintageChart(std::vector<std::string> reference,
 
 ReferenceUpdateResult UpdateFromReference(const std::string& chosenFile) {
     ReferenceUpdateResult result;
+    // A data file would be moved into the base and lost under its own name.
+    result.dataSetFile = DataSetFileAt(chosenFile);
+    if (!result.dataSetFile.empty()) {
+        result.outcome = ReferenceOutcome::DataSetFile;
+        return result;
+    }
+    // The whole file is checked, line by line, before any of it is held or written.
+    {
+        LineReader in;
+        if (!OpenTextForReading(in, chosenFile)) return result;
+        GrammarCheck check;
+        std::string line;
+        bool followed = true;
+        while (followed && in.readLine(line, kLongestBaseLine + 1))
+            followed = check.take(line);
+        if (!followed || check.lines() == 0) {
+            result.outcome = ReferenceOutcome::NotABase;
+            result.kind = check.kind();
+            result.badLine = check.badLine();
+            return result;
+        }
+    }
     std::string reference;
     if (!ReadWholeFile(chosenFile, reference)) return result;
     const std::vector<std::string> referenceLines = LinesOf(chosenFile);
-    if (referenceLines.empty() || !IsHeader(referenceLines.front()) ||
-        reference.find('\0') != std::string::npos) {
+    // The lines merged are the lines checked, even when the file changed in between.
+    GrammarCheck again;
+    for (const std::string& line : referenceLines)
+        if (!again.take(line)) break;
+    if (referenceLines.empty() || again.badLine() != 0 || !IsHeader(referenceLines.front())) {
         result.outcome = ReferenceOutcome::NotABase;
+        result.kind = again.kind();
+        result.badLine = again.badLine();
         return result;
     }
     result.kind = KindOfReference(referenceLines.front());
     const bool chart = result.kind == ReferenceKind::VintageChart;
     const std::string& target = chart ? State().files.vintages : State().files.appellations;
-    const std::string kept = chart ? "Annee.maj" : "Vins.maj";
+    const std::string kept = chart ? kKeptVintageChart : kKeptAppellationBase;
 
     std::string previous;
     const bool hadBase = ReadWholeFile(target, previous);
@@ -362,9 +413,7 @@ ReferenceUpdateResult UpdateFromReference(const std::string& chosenFile) {
     baseWriter.commit();
 
     result.outcome = ReferenceOutcome::Updated;
-    // The chosen file may be the base or the kept copy itself: removing it would lose the result.
-    if (SameFile(chosenFile, target) || SameFile(chosenFile, kept)) return result;
-    result.sourceLeft = std::remove(chosenFile.c_str()) != 0;
+    result.sourceLeft = !TryRemoveFile(chosenFile);
     return result;
 }
 

@@ -115,6 +115,15 @@ void ShowIoError(const store::IoError& error) {
     ShowBox(QMessageBox::Critical, title, IoErrorText(error));
 }
 
+void ShowErrorText(const QString& text) {
+    const QString title = QCoreApplication::translate("IoError", "Erreur");
+    if (auto* recorder = testing::ActiveRecorder()) {
+        recorder->record({testing::BoxKind::Error, title, text, 0});
+        return;
+    }
+    ShowBox(QMessageBox::Critical, title, text);
+}
+
 int ExecModal(QDialog& dialog) {
     if (auto* recorder = testing::ActiveRecorder()) return recorder->runModal(dialog);
     return dialog.exec();

@@ -31,6 +31,8 @@ QString AskSaveFileName(const QString& title, const QString& filter, const QStri
 // The text of an input/output error in the language in use, and the error box showing it.
 QString IoErrorText(const store::IoError& error);
 void ShowIoError(const store::IoError& error);
+// The error box with a text of its own, for a failure that is no input/output error.
+void ShowErrorText(const QString& text);
 
 // Shows a window modally and returns its result.
 int ExecModal(QDialog& dialog);

@@ -2,7 +2,11 @@
 
 #include <QDir>
 
+#include <filesystem>
+#include <map>
+
 #include "exchange/Exchange.h"
+#include "store/DataSetFiles.h"
 #include "store/Exchange.h"
 #include "store/Rebuild.h"
 #include "store/RefBases.h"
@@ -137,4 +141,77 @@ TEST_F(ExchangeCommandsTest, ImportRefusesAMissingFileAndTheCellarItself) {
     EXPECT_EQ(recorder.boxes()[1].kind, BoxKind::Warning);
     EXPECT_EQ(ReadFileBytes("Cave.dat"), cellar);
     EXPECT_FALSE(Exists("Import.sav"));
+}
+
+namespace {
+
+// Every file of the data set in both languages and the settings file, each with its own bytes.
+std::map<std::string, std::string> FillDataSet(const std::string& settings) {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : store::DataSetFileNames())
+        files[name] = CrLf({Line(1), name});
+    files["Vins.dat"] = CrLf({store::AppellationHeader("Rouge", "Bordeaux", "Pauillac")});
+    files[settings] = "[Options]\r\nSort=1\r\n";
+    for (const auto& [name, bytes] : files)
+        WriteFileBytes(name, bytes);
+    return files;
+}
+
+std::map<std::string, std::string> FilesNow(const std::string& settings) {
+    std::map<std::string, std::string> now;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        now[entry.path().filename().string()] =
+            entry.is_regular_file() ? ReadFileBytes(entry.path().string()) : "<not a file>";
+    now[settings] = ReadFileBytes(settings);
+    return now;
+}
+
+} // namespace
+
+// A file of the data set, in either language, by its name or through a symbolic or a hard link
+// from elsewhere, is neither imported (it would be moved out of the data folder) nor the target
+// of an export (it would be replaced): the box names it and no byte of any file changes.
+TEST_F(ExchangeCommandsTest, EveryFileOfTheDataSetIsRefusedByImportAndExport) {
+    const std::string settings = configDir + "/Tonnelix.ini";
+    store::State().settingsFile = settings;
+    const auto files = FillDataSet(settings);
+    const std::filesystem::path elsewhere = std::filesystem::path(configDir) / "elsewhere";
+    std::filesystem::create_directories(elsewhere);
+    std::filesystem::create_symlink(std::filesystem::absolute("Wines.dat"), elsewhere / "soft.txt");
+    std::filesystem::create_hard_link("Domaine.dat", elsewhere / "hard.txt");
+    std::vector<std::pair<QString, QString>> chosen;
+    for (const std::string& name : store::DataSetFileNames())
+        if (name != store::kImportErrorFile)
+            chosen.emplace_back(here + "/" + QString::fromStdString(name), QString::fromStdString(name));
+    chosen.emplace_back(QString::fromStdString((elsewhere / "soft.txt").string()), "Wines.dat");
+    chosen.emplace_back(QString::fromStdString((elsewhere / "hard.txt").string()), "Domaine.dat");
+    chosen.emplace_back(QString::fromStdString(settings), "Tonnelix.ini");
+    const auto before = FilesNow(settings);
+    for (const auto& [path, name] : chosen) {
+        for (const bool import : {true, false}) {
+            ui::testing::Recorder recorder;
+            recorder.queueFileName(path);
+            recorder.queueYesNo(true);
+            if (import)
+                exchange::Import1Click();
+            else
+                exchange::Export1Click();
+            const auto warnings = recorder.boxesOf(BoxKind::Warning);
+            ASSERT_EQ(warnings.size(), 1u) << path.toStdString();
+            EXPECT_TRUE(warnings[0].text.contains("« " + name + " »")) << warnings[0].text.toStdString();
+            EXPECT_TRUE(recorder.boxesOf(BoxKind::Question).empty()) << path.toStdString();
+            EXPECT_TRUE(FilesNow(settings) == before) << path.toStdString();
+        }
+    }
+}
+
+// The error file of an earlier import, mended, is imported again like any exchange file.
+TEST_F(ExchangeCommandsTest, TheErrorFileCanBeImportedAgain) {
+    WriteFileBytes("import.err", CrLf({Line(1)}));
+    ui::testing::Recorder recorder;
+    recorder.queueFileName(here + "/import.err");
+    exchange::Import1Click();
+    EXPECT_EQ(store::ReadCellarFile("Cave.dat").records.size(), 1u);
+    EXPECT_EQ(ReadFileBytes("Import.sav"), CrLf({Line(1)}));
+    EXPECT_FALSE(Exists("import.err"));
 }

@@ -1,5 +1,5 @@
 // The reference file of an update of the appellation base or the vintage chart: a file refused
-// changes nothing; a file taken becomes the base, with every section, dish and vintage of it
+// (any line outside the grammar of the base its first line claims) changes nothing; a file taken becomes the base, with every section, dish and vintage of it
 // found by the look-ups, the user's own sections kept, the previous base kept aside, and the
 // same reference taken a second time changes nothing.
 #include <algorithm>
@@ -230,8 +230,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const ReferenceUpdateResult result = UpdateFromReference(kChosen);
     fuzzsupport::CheckNoTemporary();
-    const bool isBase =
-        !reference.empty() && IsHeader(reference.front()) && bytes.find('\0') == std::string::npos;
+    // Taken only when every line is a line of the base its first line claims.
+    bool isBase = !reference.empty() && IsHeader(reference.front());
+    const bool claimsChart = isBase && KindOfReference(reference.front()) == ReferenceKind::VintageChart;
+    for (std::size_t i = 0; isBase && i < reference.size(); ++i)
+        isBase = claimsChart ? IsVintageChartLine(reference[i], i == 0)
+                             : IsAppellationBaseLine(reference[i], i == 0);
     if (!isBase) {
         FUZZ_CHECK(result.outcome == ReferenceOutcome::NotABase);
         FUZZ_CHECK(fuzzsupport::Bytes(State().files.appellations) == oldBase);

@@ -354,6 +354,23 @@ TEST_F(SettingsTest, VersionIsWrittenOnlyAfterACompletedConversion) {
 
 // ------------------------------------------------------------------ single keys
 
+// A file whose very last line lost its LF, as an editor of another system may leave it, still
+// holds its values: nothing is reset and nothing rewritten.
+TEST_F(SettingsTest, ALastLineEndedByACarriageReturnKeepsItsValue) {
+    std::vector<Key> keys = CurrentKeys(Cwd());
+    keys.back() = {"Options/Sort", "2"};
+    std::string text = IniText(keys);
+    text.resize(text.size() - 1); // "Sort=2" then CR alone
+    WriteFileBytes(IniPath(), text);
+    ReadSettings();
+    EXPECT_EQ(CurrentSettings().sort, 2);
+    EXPECT_EQ(ReadFileBytes(IniPath()), text);
+    // A key added after it starts a line of its own.
+    WriteSetting("Options", "Colours", "a");
+    EXPECT_EQ(Value("Options", "Sort"), "2");
+    EXPECT_EQ(Value("Options", "Colours"), "a");
+}
+
 TEST_F(SettingsTest, WriteReachesTheFileAtOnce) {
     WriteSetting("Software", "Lastsave", "05/03/1999 09:05");
     EXPECT_EQ(ReadFileBytes(IniPath()), CrLf({"[Software]", "Lastsave=05/03/1999 09:05"}));

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "store/Exchange.h"
 #include "store/Rebuild.h"
@@ -245,7 +248,8 @@ TEST_F(ExchangeTest, Utf8FilesAreReadAsUtf8) {
         ASSERT_EQ(plan.rejected.size(), 1u);
         EXPECT_EQ(plan.rejected[0].error.position, 18u);
         EXPECT_EQ(plan.rejected[0].refusedUtf8, "Ō");
-        EXPECT_EQ(plan.rejectedRaw[0], refused);
+        CommitImport(plan);
+        EXPECT_EQ(ReadFileBytes("import.err"), refused + "\r\n");
     }
     // Code page 1252 bytes are not valid UTF-8 and stay as they are.
     WriteFileBytes("in.txt", cp1252Line + "\r\n");
@@ -266,13 +270,21 @@ TEST_F(ExchangeTest, AFailedImportChangesNothing) {
     WriteFileBytes("Import.sav", "older\r\n");
     const std::vector<std::string> listing = DirectoryListing();
     const std::string cellar = ReadFileBytes("Cave.dat");
-    // Past the error file and the saved copy, the failure falls inside the cellar's rewrite.
+    // The failure falls inside the copy kept as "Import.sav", then past it and the error file
+    // inside the cellar's rewrite.
     for (long after : {0L, 5000L, static_cast<long>(input.size()) + 4000L}) {
-        ImportPlan plan;
-        ASSERT_TRUE(PlanImport("in.txt", CurrentExchangeContext(), plan));
-        files_testing::FailWritesAfter(after);
-        EXPECT_THROW(CommitImport(plan), IoError) << after;
-        files_testing::FailWritesAfter(-1);
+        {
+            files_testing::FailWritesAfter(after);
+            EXPECT_THROW(
+                {
+                    ImportPlan plan;
+                    PlanImport("in.txt", CurrentExchangeContext(), plan);
+                    CommitImport(plan);
+                },
+                IoError)
+                << after;
+            files_testing::FailWritesAfter(-1);
+        }
         EXPECT_EQ(ReadFileBytes("Cave.dat"), cellar) << after;
         EXPECT_EQ(ReadFileBytes("Import.sav"), "older\r\n") << after;
         EXPECT_EQ(DirectoryListing(), listing) << after;
@@ -281,15 +293,150 @@ TEST_F(ExchangeTest, AFailedImportChangesNothing) {
 
 // The original of a read-only medium stays; its copy is kept all the same.
 TEST_F(ExchangeTest, AnOriginalThatCannotBeRemovedStaysAndIsCopied) {
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile("/proc/version", bytes));
+    ASSERT_FALSE(bytes.empty());
     ImportPlan plan;
     ASSERT_TRUE(PlanImport("/proc/version", CurrentExchangeContext(), plan));
-    ASSERT_FALSE(plan.bytes.empty());
     const ImportResult result = CommitImport(plan);
     EXPECT_TRUE(result.originalKept);
-    EXPECT_EQ(ReadFileBytes("Import.sav"), plan.bytes);
+    EXPECT_EQ(ReadFileBytes("Import.sav"), bytes);
     EXPECT_NE(ImportSummary(DataLanguage::English, plan, result, "import.err")
                   .find("could not be removed"),
               std::string::npos);
+}
+
+// CR LF, LF and a lone CR (files of every system) each end a line; no CR is ever stored.
+TEST_F(ExchangeTest, EveryKindOfLineEndEndsALine) {
+    const std::string a = "Rouge,Bordeaux,Pauillac,D1,O,1995,1,,,,,,,,Cave";
+    const std::string b = "Blanc,Alsace,Riesling,D2,O,2001,2,,,,,,,,Foire";
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {{"CR LF", a + "\r\n" + b + "\r\n"},
+                 {"LF", a + "\n" + b + "\n"},
+                 {"lone CR", a + "\r" + b + "\r"},
+                 {"mixed, the last line without an end", a + "\r" + b},
+                 {"CR LF, the last line ended by a lone CR", a + "\r\n" + b + "\r"}};
+    for (const auto& c : cases) {
+        WriteFileBytes("in.txt", c.bytes);
+        ImportPlan plan;
+        ASSERT_TRUE(PlanImport("in.txt", CurrentExchangeContext(), plan)) << c.name;
+        EXPECT_EQ(plan.rejectedCount, 0) << c.name;
+        ASSERT_EQ(plan.accepted.size(), 2u) << c.name;
+        EXPECT_EQ(plan.accepted[0].purchasePlace, PadText("Cave", 50)) << c.name;
+        EXPECT_EQ(plan.accepted[1].purchasePlace, PadText("Foire", 50)) << c.name;
+        const std::vector<ImportLine> lines = SplitImportFile(c.bytes);
+        ASSERT_EQ(lines.size(), 2u) << c.name;
+        EXPECT_EQ(lines[1].raw, b) << c.name;
+        CommitImport(plan);
+        EXPECT_EQ(ReadFileBytes("Import.sav"), c.bytes) << c.name;
+    }
+    EXPECT_EQ(ReadFileBytes("Cave.dat").find('\r'), ReadFileBytes("Cave.dat").find("\r\n"));
+}
+
+// A control character would be stored and exported again: its line is refused at its column,
+// and kept byte for byte among the rejected lines.
+TEST_F(ExchangeTest, ALineHoldingAControlCharacterIsRefusedAtItsColumn) {
+    const std::string good = "Rouge,Bordeaux,Pauillac,D1,O,1995,1,,,,,,,,";
+    const struct {
+        std::string line;
+        std::size_t column;
+        const char* message;
+    } cases[] = {
+        {"Rouge,Bordeaux,Pauillac,D" + std::string(1, '\0') + "1,O,1995,1,,,,,,,,", 26,
+         "caractère de contrôle n° 0"},
+        {good + "Caviste\tBeaune", 51, "caractère de contrôle n° 9"},
+        {"\x1b" + good, 1, "caractère de contrôle n° 27"},
+        {"Rouge,Bordeaux,Pauillac,D1,O,1995,1,,,,,,Cadeau\x1f,,", 48,
+         "caractère de contrôle n° 31"},
+    };
+    std::string bytes = good + "\r\n";
+    std::string rejected;
+    for (const auto& c : cases) {
+        bytes += c.line + "\r\n";
+        rejected += c.line + "\r\n";
+    }
+    WriteFileBytes("in.txt", bytes);
+    ImportPlan plan;
+    ASSERT_TRUE(PlanImport("in.txt", CurrentExchangeContext(), plan));
+    EXPECT_EQ(plan.accepted.size(), 1u);
+    ASSERT_EQ(plan.rejected.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(plan.rejected[i].number, static_cast<long>(i) + 2);
+        EXPECT_EQ(plan.rejected[i].error.position, cases[i].column) << i;
+        EXPECT_EQ(plan.rejected[i].error.message, Cp1252(cases[i].message)) << i;
+    }
+    CommitImport(plan);
+    EXPECT_EQ(ReadFileBytes("import.err"), rejected);
+    for (const char c : ReadFileBytes("Cave.dat"))
+        EXPECT_TRUE(static_cast<unsigned char>(c) >= 32 || c == '\r' || c == '\n');
+}
+
+// A line no wine could fill is refused as a line, without being held whole, and reaches the
+// error file whole; a line of the longest length taken is still read.
+TEST_F(ExchangeTest, ALineLongerThanAnyWineIsRefusedAsALine) {
+    const std::string good = "Rouge,Bordeaux,Pauillac,D1,O,1995,1,,,,,,,,";
+    const std::string longest = good + std::string(kLongestImportLine - good.size(), 'x');
+    const std::string tooLong = good + std::string(3 * kLongestImportLine, 'y');
+    const std::string bytes = CrLf({longest, tooLong, good});
+    WriteFileBytes("in.txt", bytes);
+    ImportPlan plan;
+    ASSERT_TRUE(PlanImport("in.txt", CurrentExchangeContext(), plan));
+    EXPECT_EQ(plan.accepted.size(), 2u);
+    ASSERT_EQ(plan.rejected.size(), 1u);
+    EXPECT_EQ(plan.rejected[0].number, 2);
+    EXPECT_EQ(plan.rejected[0].error.position, 1u);
+    EXPECT_EQ(plan.rejected[0].error.message, Cp1252("ligne de plus de 8192 caractères"));
+    CommitImport(plan);
+    EXPECT_EQ(ReadFileBytes("import.err"), tooLong + "\r\n");
+    EXPECT_EQ(ReadFileBytes("Import.sav"), bytes);
+}
+
+// However many lines are rejected, each is counted and kept; details are held for the boxes of
+// the first ones only.
+TEST_F(ExchangeTest, EveryRejectedLineIsCountedAndKept) {
+    std::string bytes, rejected;
+    const long total = static_cast<long>(kShownRejections) + 300;
+    for (long i = 1; i <= total; ++i) {
+        const std::string bad = "Mauve,x" + std::to_string(i);
+        bytes += bad + "\n";
+        rejected += bad + "\r\n";
+        if (i % 7 == 0) bytes += "Rouge,Bordeaux,Pauillac,D1,O,1995,1,,,,,,,,\n";
+    }
+    WriteFileBytes("in.txt", bytes);
+    ImportPlan plan;
+    ASSERT_TRUE(PlanImport("in.txt", CurrentExchangeContext(), plan));
+    EXPECT_EQ(plan.rejectedCount, total);
+    EXPECT_EQ(plan.rejected.size(), kShownRejections);
+    EXPECT_EQ(plan.accepted.size(), static_cast<std::size_t>(total / 7));
+    const ImportResult result = CommitImport(plan);
+    EXPECT_EQ(ReadFileBytes("import.err"), rejected);
+    EXPECT_NE(ImportSummary(DataLanguage::French, plan, result, "import.err")
+                  .find("\n\n" + std::to_string(total) + Cp1252(" ligne(s) en échec")),
+              std::string::npos);
+}
+
+// A named pipe would wait for ever and a device never ends: neither is read, nothing is written.
+TEST_F(ExchangeTest, APipeADeviceOrAFolderIsRefusedUnread) {
+    alarm(60); // a regression that waits on the pipe fails rather than hangs
+    ASSERT_EQ(::mkfifo("pipe.txt", 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", "zero.txt");
+    std::filesystem::create_directory("folder.txt");
+    WriteFileBytes("Import.sav", "older\r\n");
+    const std::vector<std::string> listing = DirectoryListing();
+    for (const char* name : {"pipe.txt", "zero.txt", "/dev/zero", "folder.txt"}) {
+        ImportPlan plan;
+        try {
+            PlanImport(name, CurrentExchangeContext(), plan);
+            ADD_FAILURE() << name << " was read";
+        } catch (const IoError& error) {
+            EXPECT_EQ(error.kind(), IoError::Kind::AccessDenied) << name;
+        }
+        EXPECT_EQ(DirectoryListing(), listing) << name;
+        EXPECT_EQ(ReadFileBytes("Import.sav"), "older\r\n") << name;
+    }
+    alarm(0);
 }
 
 // One rebuild against the single inserts it replaces, on random cellars and random lines.

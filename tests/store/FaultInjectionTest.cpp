@@ -84,7 +84,7 @@ void FillDataDirectory() {
                                    "Rouge,Bordeaux,Pauillac,D2,O,95,1,,,,,,,,",
                                    "Rouge,Bordeaux,Pauillac,D3,O,2001,3,,,,,,,,"}));
     std::string reference = ReadFileBytes("Vins.dat");
-    reference += CrLf({AppellationHeader("Blanc", "Alsace", "Sylvaner"), "Temp = 10"});
+    reference += CrLf({AppellationHeader("Blanc", "Alsace", "Sylvaner"), "   Temp =10"});
     WriteFileBytes("Nouveau.ref", reference);
     LoadVocabulary(DataLanguage::French);
 }

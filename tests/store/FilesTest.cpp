@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <pwd.h>
 #include <string>
 #include <sys/stat.h>
@@ -13,6 +14,8 @@
 #include <vector>
 
 #include "store/Files.h"
+#include "store/IniFile.h"
+#include "store/Rebuild.h"
 #include "store/Records.h"
 #include "store/RefBases.h"
 #include "store/State.h"
@@ -254,6 +257,156 @@ TEST_F(FilesTest, ARewriteRemovesTheLeftoverTemporariesOfItsFile) {
     WriteAllLines("sub/Cave.dat", {"a"});
     EXPECT_FALSE(fs::exists("sub/Cave.dat." + ended + ".tmp"));
     EXPECT_TRUE(fs::exists("Cave.dat.12a.tmp"));
+}
+
+// A named pipe would wait for a writer for ever and a device never ends: every reader refuses
+// both, and a folder, at once and without reading a byte.
+TEST_F(FilesTest, OnlyRegularFilesAreRead) {
+    alarm(60); // a regression that waits on the pipe fails rather than hangs
+    ASSERT_EQ(::mkfifo("Cave.dat", 0600), 0);
+    fs::create_symlink("/dev/zero", "Vins.dat");
+    fs::create_directory("Annee.dat");
+    const std::vector<std::pair<const char*, std::function<void(const std::string&)>>> readers{
+        {"OpenTextForReading",
+         [](const std::string& name) {
+             LineReader in;
+             OpenTextForReading(in, name);
+         }},
+        {"ReadWholeFile",
+         [](const std::string& name) {
+             std::string bytes;
+             ReadWholeFile(name, bytes);
+         }},
+        {"ReadInPieces", [](const std::string& name) { ReadInPieces(name, [](std::string_view) {}); }},
+        {"TextLines",
+         [](const std::string& name) {
+             TextLines in;
+             in.open(name);
+         }},
+    };
+    for (const auto& [reader, read] : readers)
+        for (const char* name : {"Cave.dat", "Vins.dat", "/dev/zero", "Annee.dat"}) {
+            try {
+                read(name);
+                ADD_FAILURE() << reader << " read " << name;
+            } catch (const IoError& error) {
+                EXPECT_EQ(error.kind(), IoError::Kind::AccessDenied) << reader << " " << name;
+            }
+        }
+    EXPECT_THROW(InsertCellarWine(Wine("Margaux", "1990")), IoError);
+    EXPECT_THROW(AppellationDetails(kRouge, kBordeaux, kPauillac), IoError);
+    EXPECT_TRUE(fs::is_fifo("Cave.dat"));
+    EXPECT_TRUE(fs::is_symlink("Vins.dat"));
+    alarm(0);
+}
+
+// CR LF, LF and a lone CR each end a line; a long line comes in its head and the rest.
+TEST_F(FilesTest, TextLinesEndAtEveryKindOfLineEnd) {
+    WriteFileBytes("in.txt", "a\r\nb\nc\rd\r\r\ne\n\rf" + std::string(10, 'x') + "\r");
+    TextLines in;
+    ASSERT_TRUE(in.open("in.txt"));
+    std::vector<std::string> lines;
+    std::string line, rest;
+    bool whole = true;
+    while (in.next(line, 4, whole, [&rest](std::string_view piece) { rest += piece; }))
+        lines.push_back(line + (whole ? "" : "+"));
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "", "e", "", "fxxx+"}));
+    EXPECT_EQ(rest, std::string(7, 'x'));
+    TextLines none;
+    EXPECT_FALSE(none.open("none.txt"));
+}
+
+// A data file or the settings file that is a symbolic link (a cellar kept in a synced folder)
+// stays a link, in both languages: the file it points to gets the bytes a regular file would,
+// through a temporary beside that file, and no temporary is left anywhere.
+TEST_F(FilesTest, ALinkedDataFileStaysALinkAndItsFileIsRewritten) {
+    files_testing::SetSyncOnCommit(false);
+    const std::string settings = configDir + "/Tonnelix.ini";
+    const fs::path synced = fs::path(configDir) / "synced";
+    for (const DataLanguage language : {DataLanguage::French, DataLanguage::English}) {
+        SetDataFileNames(language);
+        const DataFileNames f = State().files;
+        const auto writeAll = [&] {
+            InsertCellarWine(Wine("Pauillac", "1990"));
+            InsertCellarWines({Wine("Margaux", "1995"), Wine("Latour", "2000")});
+            InsertConsumedWine(Entry("Pauillac"));
+            AddAppellation(kRouge, kBordeaux, kPauillac, PadText("10 ans", 50), PadText("17", 50));
+            AddVintageSection(kBordeaux, kPauillac);
+            SetVintageMark(kBordeaux, kPauillac, "1990", "18");
+            AddDomaine(kBordeaux, kPauillac, kLatour, PadText("Pinault", 50));
+            WriteAllLines(f.colours, {"Rouge", "Blanc"});
+            WriteAllLines(f.maturity, {MaturityLine(kRouge, kBordeaux, 8)});
+            IniFile ini = IniFile::Load(settings);
+            ini.set("Options", "Sort", std::to_string(ini.bytes().size()));
+            ini.save(settings);
+        };
+        const std::vector<std::string> names{f.cellar,   f.consumption, f.appellations,
+                                             f.vintages, f.domaines,    f.colours,
+                                             f.maturity, settings};
+        // With regular files: the bytes before and after.
+        writeAll();
+        std::map<std::string, std::string> before, after;
+        for (const std::string& name : names)
+            before[name] = ReadFileBytes(name);
+        writeAll();
+        for (const std::string& name : names)
+            after[name] = ReadFileBytes(name);
+
+        // Each file moved away and linked: absolute, relative, and through a second link.
+        fs::remove_all(synced);
+        fs::create_directories(synced);
+        fs::create_directories("sub");
+        std::map<std::string, fs::path> targets;
+        for (const std::string& name : names) {
+            const std::string base = fs::path(name).filename().string();
+            const fs::path target = name == f.cellar ? fs::path("sub") / base : synced / base;
+            WriteFileBytes(target.string(), before[name]);
+            fs::remove(name);
+            if (name == f.cellar) {
+                fs::create_symlink(target, name);
+            } else if (name == f.consumption) {
+                fs::create_symlink(target, synced / "hop");
+                fs::create_symlink(synced / "hop", name);
+            } else {
+                fs::create_symlink(target, name);
+            }
+            targets[name] = target;
+        }
+        writeAll();
+        for (const std::string& name : names) {
+            EXPECT_TRUE(fs::is_symlink(name)) << name;
+            EXPECT_EQ(ReadFileBytes(targets[name].string()), after[name]) << name;
+        }
+        for (const fs::path& dir : {fs::path("."), fs::path("sub"), synced, fs::path(configDir)})
+            for (const auto& entry : fs::directory_iterator(dir))
+                EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+
+        // A staged file put in place under a linked name fills the linked file.
+        WriteFileBytes("Stat.fr", "staged\r\n");
+        RenameFile("Stat.fr", f.consumption);
+        EXPECT_TRUE(fs::is_symlink(f.consumption));
+        EXPECT_EQ(ReadFileBytes(targets[f.consumption].string()), "staged\r\n");
+        EXPECT_FALSE(fs::exists("Stat.fr"));
+
+        for (const std::string& name : names)
+            fs::remove(name);
+        fs::remove_all("sub");
+    }
+}
+
+// Two names of one file are one file: a hard link, a symbolic link, another spelling of a path.
+TEST_F(FilesTest, SameFileOrPathKnowsAFileByItsIdentity) {
+    WriteFileBytes("a.dat", "a");
+    WriteFileBytes("b.dat", "a");
+    fs::create_directory("sub");
+    fs::create_hard_link("a.dat", "sub/hard");
+    fs::create_symlink(fs::absolute("a.dat"), "sub/soft");
+    EXPECT_TRUE(SameFileOrPath("a.dat", "sub/hard"));
+    EXPECT_TRUE(SameFileOrPath("sub/soft", "a.dat"));
+    EXPECT_TRUE(SameFileOrPath("sub/../a.dat", "./a.dat"));
+    EXPECT_FALSE(SameFileOrPath("a.dat", "b.dat"));
+    EXPECT_TRUE(SameFileOrPath("none.dat", "sub/../none.dat"));
+    EXPECT_FALSE(SameFileOrPath("none.dat", "b.dat"));
 }
 
 TEST(IoErrorTest, EachErrnoHasOneKind) {

@@ -83,6 +83,18 @@ TEST(IniFileTest, SetChangesOnlyItsLineAndReadsBack) {
     EXPECT_EQ(ini.value("Fresh", "K"), "a");
 }
 
+// A CR that ends the last line, its LF lost, is a line end as it is before an LF.
+TEST(IniFileTest, ACarriageReturnEndingTheLastLineIsNoPartOfTheValue) {
+    IniFile ini = IniFile::Parse("[Options]\r\nSort=2\r");
+    EXPECT_EQ(ini.value("Options", "Sort"), "2");
+    EXPECT_EQ(ini.bytes(), "[Options]\r\nSort=2\r");
+    ini.set("Options", "Scale", "No");
+    EXPECT_EQ(ini.bytes(), "[Options]\r\nSort=2\r\nScale=No\r\n");
+    ini = IniFile::Parse("[Options]\rSort=2\r");
+    ini.set("Other", "K", "v");
+    EXPECT_EQ(IniFile::Parse(ini.bytes()).value("Other", "K"), "v");
+}
+
 class IniFileFilesTest : public testsupport::DataDirTest {};
 
 TEST_F(IniFileFilesTest, LoadAndSaveGoThroughTheSafeFiles) {

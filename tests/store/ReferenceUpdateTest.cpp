@@ -6,8 +6,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include "store/DataSetFiles.h"
 #include "store/Files.h"
 #include "store/RefBases.h"
 #include "store/ReferenceUpdate.h"
@@ -335,12 +339,12 @@ TEST_F(ReferenceUpdateTest, TheUsersSectionIsKeptWhateverTheOrderOfItsLines) {
 // and taking the same reference twice then gives the same chart.
 TEST_F(ReferenceUpdateTest, LinesThatAreNoVintageAddNoVintage) {
     const std::string graves = YearHeader("Bordeaux", "Graves");
-    const std::string reference = CrLf({graves, "      1990,15", "  15", "", "      1991,12"});
+    const std::string reference = CrLf({graves, "      1990,15", "", "      1991,12"});
     WriteFileBytes(State().files.vintages, CrLf({graves, "      1990,18", "", "  x"}));
     WriteFileBytes("a.ref", reference);
     WriteFileBytes("b.ref", reference);
     UpdateFromReference("a.ref");
-    const std::string once = CrLf({graves, "      1990,18", "  15", "", "      1991,12"});
+    const std::string once = CrLf({graves, "      1990,18", "", "      1991,12"});
     EXPECT_EQ(chart(), once);
     UpdateFromReference("b.ref");
     EXPECT_EQ(chart(), once);
@@ -390,12 +394,147 @@ TEST_F(ReferenceUpdateTest, AFileThatIsNoBaseChangesNothing) {
     EXPECT_FALSE(Exists("Vins.maj"));
 }
 
-TEST_F(ReferenceUpdateTest, ChoosingTheBaseItselfKeepsIt) {
-    const std::string previous = CrLf({kGraves, "   Temp =17", "   Garde=10 ans"});
+// Every file of the data folder and the settings file, in both languages, with bytes that a
+// careless update would move or replace.
+std::map<std::string, std::string> FillDataSet(const std::string& settings) {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : DataSetFileNames())
+        files[name] = CrLf({kGraves, "   Temp =17", "   Garde=10 ans", "   Plats=", name});
+    // As they are in a real data set: a domaine base and a maturity table that could be taken
+    // for the bases they are not.
+    files["Domaine.dat"] = CrLf({DomaineHeader(PadText("Bordeaux", 20), PadText("Graves", 30)),
+                                 "     -" + PadText("Clos", 50) + PadText("Owner", 50)});
+    files["Apogee.dat"] = CrLf({MaturityLine(PadText("Rouge", 10), PadText("Bordeaux", 20), 8)});
+    files[settings] = "[Options]\r\nSort=2\r\n";
+    for (const auto& [name, bytes] : files)
+        WriteFileBytes(name, bytes);
+    return files;
+}
+
+std::map<std::string, std::string> FilesNow(const std::map<std::string, std::string>& files) {
+    std::map<std::string, std::string> now;
+    for (const auto& entry : fs::directory_iterator("."))
+        if (entry.is_regular_file()) now[entry.path().filename().string()] =
+            ReadFileBytes(entry.path().string());
+    for (const auto& [name, bytes] : files)
+        if (name.find('/') != std::string::npos) now[name] = ReadFileBytes(name);
+    return now;
+}
+
+// A file of the data set chosen as the reference, by its name, through a symbolic or a hard link
+// from another folder, is refused before anything is written, and the box can name it.
+TEST_F(ReferenceUpdateTest, EveryFileOfTheDataSetIsRefusedAndNothingChanges) {
+    State().settingsFile = configDir + "/Tonnelix.ini";
+    const fs::path elsewhere = fs::path(configDir) / "elsewhere";
+    fs::create_directories(elsewhere);
+    for (const DataLanguage language : {DataLanguage::French, DataLanguage::English}) {
+        SetLanguage(language);
+        const auto files = FillDataSet(State().settingsFile);
+        fs::remove(elsewhere / "soft.ref");
+        fs::remove(elsewhere / "hard.ref");
+        fs::create_symlink(fs::absolute(State().files.appellations), elsewhere / "soft.ref");
+        fs::create_hard_link(State().files.domaines, elsewhere / "hard.ref");
+        std::vector<std::pair<std::string, std::string>> chosen;
+        for (const std::string& name : DataSetFileNames())
+            chosen.emplace_back(name, name);
+        chosen.emplace_back("./" + State().files.vintages, State().files.vintages);
+        chosen.emplace_back((elsewhere / "soft.ref").string(), State().files.appellations);
+        chosen.emplace_back((elsewhere / "hard.ref").string(), State().files.domaines);
+        chosen.emplace_back(State().settingsFile, "Tonnelix.ini");
+        for (const auto& [path, name] : chosen) {
+            const ReferenceUpdateResult r = UpdateFromReference(path);
+            EXPECT_EQ(r.outcome, ReferenceOutcome::DataSetFile) << path;
+            EXPECT_EQ(r.dataSetFile, name) << path;
+            EXPECT_TRUE(FilesNow(files) == files) << path;
+        }
+    }
+}
+
+// A file is taken only when each of its lines is a line of the base its first line claims:
+// other data files, or a base with one stray line, change nothing and say which line.
+TEST_F(ReferenceUpdateTest, AFileOutsideTheGrammarOfItsBaseChangesNothing) {
+    const std::string previous = CrLf({kGraves, "   Temp =17", "   Garde=10 ans", "   Plats="});
+    const std::string previousChart = CrLf({YearHeader("Bordeaux", "Graves"), "      1990,18"});
     WriteFileBytes(State().files.appellations, previous);
-    UpdateFromReference(State().files.appellations);
-    EXPECT_EQ(base(), previous);
-    EXPECT_EQ(ReadFileBytes("Vins.maj"), previous);
+    WriteFileBytes(State().files.vintages, previousChart);
+    const std::string graves = YearHeader("Bordeaux", "Graves");
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::size_t badLine;
+    } cases[] = {
+        {"a domaine base",
+         CrLf({DomaineHeader(PadText("Bordeaux", 20), PadText("Graves", 30)),
+               "     -" + PadText("Clos", 50) + PadText("Owner", 50)}),
+         1},
+        {"a maturity table",
+         CrLf({MaturityLine(PadText("Rouge", 10), PadText("Bordeaux", 20), 8)}), 1},
+        {"a colour list", CrLf({"Rouge", "Blanc"}), 0},
+        {"a base with a cellar line",
+         CrLf({kGraves, "   Temp =16", "Rouge     Bordeaux            Graves"}), 3},
+        {"a base with a vintage line", CrLf({kGraves, "   Plats=", "      1990,15"}), 3},
+        {"a base with a lone CR inside a line", CrLf({kGraves, "   Temp =16\r18"}), 2},
+        {"a base with a NUL", CrLf({kGraves, std::string("   Temp =1\0", 11)}), 2},
+        {"a base with a line longer than any base line",
+         CrLf({kGraves, "   Temp =" + std::string(kLongestBaseLine, '1')}), 2},
+        {"a chart with a dish line", CrLf({graves, "      1990,15", DishLine("Plats", "Gigot")}),
+         3},
+        {"a chart with a mark of three digits", CrLf({graves, "      1990,150"}), 2},
+        {"a chart with a year of letters", CrLf({graves, "      19x0,15"}), 2},
+    };
+    for (const auto& c : cases) {
+        fs::create_directories("sub");
+        WriteFileBytes("sub/x.ref", c.bytes);
+        const ReferenceUpdateResult r = UpdateFromReference("sub/x.ref");
+        EXPECT_EQ(r.outcome, ReferenceOutcome::NotABase) << c.name;
+        EXPECT_EQ(r.badLine, c.badLine) << c.name;
+        EXPECT_EQ(ReadFileBytes("sub/x.ref"), c.bytes) << c.name;
+        EXPECT_EQ(base(), previous) << c.name;
+        EXPECT_EQ(chart(), previousChart) << c.name;
+        EXPECT_FALSE(Exists("Vins.maj") || Exists("Annee.maj")) << c.name;
+    }
+    // Blank lines, both header forms and marks of one digit are lines of their bases.
+    WriteFileBytes("sub/x.ref", CrLf({graves, "", "      1990,7", "   "}));
+    EXPECT_EQ(UpdateFromReference("sub/x.ref").outcome, ReferenceOutcome::Updated);
+    WriteFileBytes("sub/x.ref",
+                   CrLf({"[" + PadText("Loire", 20) + "][" + PadText("Rouge", 10) + "][" +
+                             PadText("Chinon", 30) + "]",
+                         "   Temp =15", "", "   Keep =5", "   Dishes=", DishLine("Plats", "Gigot")}));
+    EXPECT_EQ(UpdateFromReference("sub/x.ref").outcome, ReferenceOutcome::Updated);
+}
+
+// The update is made; a reference that cannot be removed from its place is said to be there.
+TEST_F(ReferenceUpdateTest, AReferenceThatCannotBeRemovedIsReported) {
+    WriteFileBytes(State().files.appellations, CrLf({kGraves, "   Temp =17"}));
+    WriteFileBytes("x.ref", CrLf({kChinon, "   Temp =15"}));
+    files_testing::FailRemovesWith(EACCES, "x.ref");
+    const ReferenceUpdateResult r = UpdateFromReference("x.ref");
+    files_testing::Reset();
+    EXPECT_EQ(r.outcome, ReferenceOutcome::Updated);
+    EXPECT_TRUE(r.sourceLeft);
+    EXPECT_TRUE(Exists("x.ref"));
+    EXPECT_EQ(ReadFileBytes("Vins.maj"), CrLf({kGraves, "   Temp =17"}));
+}
+
+// A named pipe or a device chosen as the reference is refused unread.
+TEST_F(ReferenceUpdateTest, APipeOrADeviceIsRefusedUnread) {
+    alarm(60); // a regression that waits on the pipe fails rather than hangs
+    ASSERT_EQ(::mkfifo("pipe.ref", 0600), 0);
+    fs::create_symlink("/dev/zero", "zero.ref");
+    const std::string previous = CrLf({kGraves, "   Temp =17"});
+    WriteFileBytes(State().files.appellations, previous);
+    for (const char* name : {"pipe.ref", "zero.ref"}) {
+        try {
+            UpdateFromReference(name);
+            ADD_FAILURE() << name << " was read";
+        } catch (const IoError& error) {
+            EXPECT_EQ(error.kind(), IoError::Kind::AccessDenied) << name;
+        }
+        EXPECT_EQ(base(), previous);
+        EXPECT_EQ(testsupport::DirectoryListing(),
+                  (std::vector<std::string>{"Vins.dat", "pipe.ref", "zero.ref"}));
+    }
+    alarm(0);
 }
 
 TEST_F(ReferenceUpdateTest, AFailureAtAnyWriteLeavesEveryFileAsItWas) {

@@ -2,6 +2,10 @@
 // once for real.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
+#include <stdexcept>
+
 #include <QAbstractButton>
 #include <QDialog>
 #include <QMessageBox>
@@ -164,6 +168,41 @@ TEST_F(DialogsTest, IoErrorRaisedInAnEventIsShownAndTheProgramGoesOn) {
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].title, "Erreur");
     EXPECT_TRUE(errors[0].text.startsWith("Disque plein"));
+}
+
+// Any other failure of a command, memory exhausted included, abandons that command only: the
+// error box shows it and the program goes on.
+TEST_F(DialogsTest, AnyExceptionRaisedInAnEventIsShownAndTheProgramGoesOn) {
+    const struct {
+        const char* name;
+        std::function<void()> raise;
+        const char* text;
+    } cases[] = {
+        {"bad_alloc", [] { throw std::bad_alloc(); },
+         "Mémoire insuffisante : la commande a été abandonnée."},
+        {"runtime_error", [] { throw std::runtime_error("what"); },
+         "Erreur interne : la commande a été abandonnée.\n\nwhat"},
+        {"int", [] { throw 7; }, "Erreur interne : la commande a été abandonnée."},
+    };
+    for (const auto& c : cases) {
+        class FailingCommand : public QObject {
+        public:
+            explicit FailingCommand(const std::function<void()>& raise) : raise_(raise) {}
+            bool event(QEvent* event) override {
+                if (event->type() == QEvent::User) raise_();
+                return QObject::event(event);
+            }
+
+        private:
+            std::function<void()> raise_;
+        } command(c.raise);
+        recorder->clear();
+        QEvent event(QEvent::User);
+        EXPECT_NO_THROW(QCoreApplication::sendEvent(&command, &event)) << c.name;
+        const auto errors = recorder->boxesOf(BoxKind::Error);
+        ASSERT_EQ(errors.size(), 1u) << c.name;
+        EXPECT_EQ(errors[0].text, QString::fromUtf8(c.text)) << c.name;
+    }
 }
 
 } // namespace
