@@ -37,9 +37,7 @@ void TRestoreForm::run(const std::string& folder) {
         backup::RestoreSet(folder, [this](int step) { setProgress(step); });
     } catch (const backup::DamagedSet& damaged) {
         ui::ShowMessageNumber(
-            translated(QT_TRANSLATE_NOOP(
-                "TRestoreForm",
-                "Le fichier %1 de la sauvegarde est incomplet : rien n'a été restauré"))
+            tr("Le fichier %1 de la sauvegarde est incomplet : rien n'a été restauré")
                 .arg(QString::fromStdString(damaged.file())),
             0);
         reject();

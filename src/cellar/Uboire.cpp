@@ -16,8 +16,8 @@
 #include <QStackedBarSeries>
 #include <QTableView>
 #include <QToolTip>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include "cellar/CellarState.h"
 #include "cellar/ColourCharts.h"
@@ -41,20 +41,16 @@ namespace {
 
 constexpr int kHelpTopic = 29;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TQuandBoire", text);
-}
-
 const std::vector<int> kDesignWidths = {60, 155, 140, 43, 43, 30, 60};
 const std::vector<const char*> kHeaders = {
-    QT_TRANSLATE_NOOP("TQuandBoire", "Couleur"),   QT_TRANSLATE_NOOP("TQuandBoire", "Appellation"),
-    QT_TRANSLATE_NOOP("TQuandBoire", "Domaine"),   QT_TRANSLATE_NOOP("TQuandBoire", "Année"),
-    QT_TRANSLATE_NOOP("TQuandBoire", "Apogée"),    QT_TRANSLATE_NOOP("TQuandBoire", "Qté"),
+    QT_TRANSLATE_NOOP("TQuandBoire", "Couleur"), QT_TRANSLATE_NOOP("TQuandBoire", "Appellation"),
+    QT_TRANSLATE_NOOP("TQuandBoire", "Domaine"), QT_TRANSLATE_NOOP("TQuandBoire", "Année"),
+    QT_TRANSLATE_NOOP("TQuandBoire", "Apogée"),  QT_TRANSLATE_NOOP("TQuandBoire", "Qté"),
     QT_TRANSLATE_NOOP("TQuandBoire", "Place"),
 };
 
 QString ChartTitle() {
-    return Tr("Bouteilles de la cave par année d'apogée");
+    return QCoreApplication::translate("TQuandBoire", "Bouteilles de la cave par année d'apogée");
 }
 
 } // namespace
@@ -63,9 +59,12 @@ namespace cellar {
 
 QString DrinkBarCaption(const stats::DrinkChart& chart, const stats::DrinkBar& bar) {
     switch (bar.kind) {
-    case stats::DrinkBar::Kind::Past: return Tr("Passé");
-    case stats::DrinkBar::Kind::NoPeak: return Tr("Sans apogée");
-    case stats::DrinkBar::Kind::Year: break;
+    case stats::DrinkBar::Kind::Past:
+        return QCoreApplication::translate("TQuandBoire", "Passé");
+    case stats::DrinkBar::Kind::NoPeak:
+        return QCoreApplication::translate("TQuandBoire", "Sans apogée");
+    case stats::DrinkBar::Kind::Year:
+        break;
     }
     // The current year is marked where it stands among the others.
     return bar.year == chart.currentYear ? QStringLiteral("%1 \u25C4").arg(bar.year)
@@ -80,7 +79,8 @@ QChart* MakeWhenToDrinkChart(const stats::DrinkChart& chart) {
     auto* series = new QStackedBarSeries;
     for (std::size_t c = 0; c < chart.colours.size(); ++c) {
         auto* set = new QBarSet(ui::ToQString(chart.colours[c]));
-        for (const stats::DrinkBar& bar : chart.bars) *set << static_cast<double>(bar.bottles[c]);
+        for (const stats::DrinkBar& bar : chart.bars)
+            *set << static_cast<double>(bar.bottles[c]);
         PaintBarSet(set, palette.colourOf(chart.colours[c]));
         series->append(set);
     }
@@ -100,7 +100,7 @@ QChart* MakeWhenToDrinkChart(const stats::DrinkChart& chart) {
     auto* bottles = new QValueAxis;
     bottles->setRange(0, std::max(1L, highest));
     bottles->setLabelFormat(QStringLiteral("%d"));
-    bottles->setTitleText(Tr("Bouteilles"));
+    bottles->setTitleText(QCoreApplication::translate("TQuandBoire", "Bouteilles"));
     bottles->applyNiceNumbers();
     view->addAxis(bottles, Qt::AlignLeft);
     series->attachAxis(bottles);
@@ -110,8 +110,9 @@ QChart* MakeWhenToDrinkChart(const stats::DrinkChart& chart) {
 
 ui::Report WhenToDrinkReport(const stats::DrinkChart& chart) {
     ui::Report report;
-    report.title = Tr("Quand boire ?");
-    report.pageHeader = ChartPageHeader(Tr("Quand boire ?"), ChartTitle());
+    report.title = QCoreApplication::translate("TQuandBoire", "Quand boire ?");
+    report.pageHeader =
+        ChartPageHeader(QCoreApplication::translate("TQuandBoire", "Quand boire ?"), ChartTitle());
     ui::ReportBand picture(ui::BandKind::Summary, 150);
     picture.drawing({0, 2, ui::kReportWidth, 146}, [chart](QPainter& painter, const QRectF& rect) {
         RenderChart(painter, rect, [&chart] { return MakeWhenToDrinkChart(chart); });
@@ -121,17 +122,28 @@ ui::Report WhenToDrinkReport(const stats::DrinkChart& chart) {
     std::vector<LegendEntry> legend;
     for (std::size_t c = 0; c < chart.colours.size(); ++c) {
         long bottles = 0;
-        for (const stats::DrinkBar& bar : chart.bars) bottles += bar.bottles[c];
-        legend.push_back({palette.colourOf(chart.colours[c]), ui::ToQString(chart.colours[c]),
-                          Tr("%1 bouteilles").arg(bottles)});
+        for (const stats::DrinkBar& bar : chart.bars)
+            bottles += bar.bottles[c];
+        legend.push_back(
+            {palette.colourOf(chart.colours[c]), ui::ToQString(chart.colours[c]),
+             QCoreApplication::translate("TQuandBoire", "%1 bouteilles").arg(bottles)});
     }
-    for (ui::ReportBand& band : LegendBands(Tr("Couleurs"), legend)) report.bands.push_back(std::move(band));
+    for (ui::ReportBand& band :
+         LegendBands(QCoreApplication::translate("TQuandBoire", "Couleurs"), legend))
+        report.bands.push_back(std::move(band));
     std::vector<LegendEntry> bars;
     for (const stats::DrinkBar& bar : chart.bars)
-        if (bar.total > 0) bars.push_back({{255, 255, 255}, DrinkBarCaption(chart, bar), Tr("%1 bouteilles").arg(bar.total)});
-    for (ui::ReportBand& band : LegendBands(Tr("Années d'apogée"), bars)) {
+        if (bar.total > 0)
+            bars.push_back(
+                {{255, 255, 255},
+                 DrinkBarCaption(chart, bar),
+                 QCoreApplication::translate("TQuandBoire", "%1 bouteilles").arg(bar.total)});
+    for (ui::ReportBand& band :
+         LegendBands(QCoreApplication::translate("TQuandBoire", "Années d'apogée"), bars)) {
         // The periods are listed without a colour square.
-        std::erase_if(band.items, [](const ui::ReportItem& item) { return item.kind == ui::ReportItem::Kind::Swatch; });
+        std::erase_if(band.items, [](const ui::ReportItem& item) {
+            return item.kind == ui::ReportItem::Kind::Swatch;
+        });
         report.bands.push_back(std::move(band));
     }
     return report;
@@ -172,7 +184,8 @@ TQuandBoire::TQuandBoire(QWidget* parent) : QDialog(parent) {
     choice->addWidget(Liste_barre, 1);
     choice->addStretch(2);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {BitBtn5, BitBtn4, BitBtn1, BitBtn8}) buttons->addWidget(b);
+    for (QPushButton* b : {BitBtn5, BitBtn4, BitBtn1, BitBtn8})
+        buttons->addWidget(b);
     auto* main = new QVBoxLayout(this);
     main->addWidget(Graphique, 3);
     main->addLayout(choice);
@@ -194,7 +207,8 @@ TQuandBoire::TQuandBoire(QWidget* parent) : QDialog(parent) {
 
     retranslateUi();
     ui::SetDesignWidths(Liste_vins, kDesignWidths);
-    for (int column : {1, 2}) Liste_vins->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
+    for (int column : {1, 2})
+        Liste_vins->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
     Liste_vins->setMinimumHeight(Liste_vins->verticalHeader()->defaultSectionSize() * 6);
     reload();
     // Where the cellar holds wines to open now: the current year's bar.
@@ -242,14 +256,19 @@ void TQuandBoire::reload() {
     QChart* chart = cellar::MakeWhenToDrinkChart(chart_);
     for (QAbstractSeries* s : chart->series()) {
         auto* series = static_cast<QStackedBarSeries*>(s);
-        connect(series, &QStackedBarSeries::clicked, this, [this](int index, QBarSet*) { showBar(index); });
-        connect(series, &QStackedBarSeries::hovered, this, [this, series](bool on, int index, QBarSet* set) {
-            if (!on) {
-                QToolTip::hideText();
-                return;
-            }
-            QToolTip::showText(QCursor::pos(), segmentTip(static_cast<int>(series->barSets().indexOf(set)), index), Graphique);
-        });
+        connect(series, &QStackedBarSeries::clicked, this,
+                [this](int index, QBarSet*) { showBar(index); });
+        connect(series, &QStackedBarSeries::hovered, this,
+                [this, series](bool on, int index, QBarSet* set) {
+                    if (!on) {
+                        QToolTip::hideText();
+                        return;
+                    }
+                    QToolTip::showText(
+                        QCursor::pos(),
+                        segmentTip(static_cast<int>(series->barSets().indexOf(set)), index),
+                        Graphique);
+                });
     }
     Graphique->setChart(chart);
     delete old;
@@ -260,7 +279,8 @@ void TQuandBoire::fillBarList() {
     const QSignalBlocker block(Liste_barre);
     Liste_barre->clear();
     for (const stats::DrinkBar& bar : chart_.bars)
-        Liste_barre->addItem(tr("%1 : %2 bouteilles").arg(cellar::DrinkBarCaption(chart_, bar)).arg(bar.total));
+        Liste_barre->addItem(
+            tr("%1 : %2 bouteilles").arg(cellar::DrinkBarCaption(chart_, bar)).arg(bar.total));
 }
 
 int TQuandBoire::shownBar() const {
@@ -281,7 +301,8 @@ QString TQuandBoire::segmentTip(int colour, int bar) const {
         return {};
     const stats::DrinkBar& b = chart_.bars[static_cast<std::size_t>(bar)];
     return tr("%1, %2 : %3 bouteilles")
-        .arg(ui::ToQString(chart_.colours[static_cast<std::size_t>(colour)]), cellar::DrinkBarCaption(chart_, b))
+        .arg(ui::ToQString(chart_.colours[static_cast<std::size_t>(colour)]),
+             cellar::DrinkBarCaption(chart_, b))
         .arg(b.bottles[static_cast<std::size_t>(colour)]);
 }
 
@@ -291,8 +312,9 @@ void TQuandBoire::listWines() {
     if (bar >= 0 && static_cast<std::size_t>(bar) < chart_.bars.size())
         for (std::size_t i : chart_.bars[static_cast<std::size_t>(bar)].wines) {
             const stats::DrinkWine& w = chart_.wines[i];
-            rows.push_back({ui::ShownField(w.colour), ui::ShownField(w.appellation), ui::ShownField(w.domaine),
-                            ui::ShownField(w.vintage), ui::ShownField(w.peakYear), QString::number(w.bottles),
+            rows.push_back({ui::ShownField(w.colour), ui::ShownField(w.appellation),
+                            ui::ShownField(w.domaine), ui::ShownField(w.vintage),
+                            ui::ShownField(w.peakYear), QString::number(w.bottles),
                             ui::ShownField(w.location)});
         }
     model_->setRows(std::move(rows));

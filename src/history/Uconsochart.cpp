@@ -13,8 +13,8 @@
 #include <QPen>
 #include <QPushButton>
 #include <QStackedBarSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 
@@ -33,10 +33,6 @@ namespace {
 
 constexpr int kHelpTopic = 30;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TConsommation", text);
-}
-
 QString Money(double value) {
     return QString::number(value, 'f', 2);
 }
@@ -52,27 +48,31 @@ QString DrunkPeriodCaption(const stats::ConsumptionChart& chart, const stats::Dr
 
 QString PeriodText(const std::string& from, const std::string& to) {
     const QString f = ui::ToQString(from), t = ui::ToQString(to);
-    if (from.empty() && to.empty()) return Tr("Tout l'historique");
-    if (to.empty()) return Tr("Depuis le %1").arg(f);
-    if (from.empty()) return Tr("Jusqu'au %1").arg(t);
-    return Tr("Du %1 au %2").arg(f, t);
+    if (from.empty() && to.empty())
+        return QCoreApplication::translate("TConsommation", "Tout l'historique");
+    if (to.empty()) return QCoreApplication::translate("TConsommation", "Depuis le %1").arg(f);
+    if (from.empty()) return QCoreApplication::translate("TConsommation", "Jusqu'au %1").arg(t);
+    return QCoreApplication::translate("TConsommation", "Du %1 au %2").arg(f, t);
 }
 
 QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
     auto* view = new QChart;
-    view->setTitle(chart.monthly ? Tr("Bouteilles bues par mois") : Tr("Bouteilles bues par année"));
+    view->setTitle(chart.monthly
+                       ? QCoreApplication::translate("TConsommation", "Bouteilles bues par mois")
+                       : QCoreApplication::translate("TConsommation", "Bouteilles bues par année"));
     view->setAnimationOptions(QChart::NoAnimation);
     const stats::WinePalette palette(store::State().lists.colours.entries);
     auto* series = new QStackedBarSeries;
     for (std::size_t c = 0; c < chart.colours.size(); ++c) {
         auto* set = new QBarSet(ui::ToQString(chart.colours[c]));
-        for (const stats::DrunkPeriod& p : chart.periods) *set << static_cast<double>(p.bottles[c]);
+        for (const stats::DrunkPeriod& p : chart.periods)
+            *set << static_cast<double>(p.bottles[c]);
         cellar::PaintBarSet(set, palette.colourOf(chart.colours[c]));
         series->append(set);
     }
     view->addSeries(series);
     auto* value = new QLineSeries;
-    value->setName(Tr("Valeur bue"));
+    value->setName(QCoreApplication::translate("TConsommation", "Valeur bue"));
     QPen pen(QColor(20, 20, 20));
     pen.setWidthF(2.5);
     value->setPen(pen);
@@ -97,14 +97,14 @@ QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
     auto* bottles = new QValueAxis;
     bottles->setRange(0, std::max(1L, highest));
     bottles->setLabelFormat(QStringLiteral("%d"));
-    bottles->setTitleText(Tr("Bouteilles"));
+    bottles->setTitleText(QCoreApplication::translate("TConsommation", "Bouteilles"));
     bottles->applyNiceNumbers();
     view->addAxis(bottles, Qt::AlignLeft);
     series->attachAxis(bottles);
     auto* money = new QValueAxis;
     money->setRange(0, std::max(1.0, richest));
     money->setLabelFormat(QStringLiteral("%.0f"));
-    money->setTitleText(Tr("Valeur"));
+    money->setTitleText(QCoreApplication::translate("TConsommation", "Valeur"));
     money->applyNiceNumbers();
     view->addAxis(money, Qt::AlignRight);
     value->attachAxis(money);
@@ -114,8 +114,9 @@ QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
 
 ui::Report ConsumptionChartReport(const stats::ConsumptionChart& chart, const QString& period) {
     ui::Report report;
-    report.title = Tr("Consommation");
-    report.pageHeader = cellar::ChartPageHeader(Tr("Consommation"), period);
+    report.title = QCoreApplication::translate("TConsommation", "Consommation");
+    report.pageHeader = cellar::ChartPageHeader(
+        QCoreApplication::translate("TConsommation", "Consommation"), period);
     ui::ReportBand picture(ui::BandKind::Summary, 150);
     picture.drawing({0, 2, ui::kReportWidth, 146}, [chart](QPainter& painter, const QRectF& rect) {
         cellar::RenderChart(painter, rect, [&chart] { return MakeConsumptionChart(chart); });
@@ -125,18 +126,28 @@ ui::Report ConsumptionChartReport(const stats::ConsumptionChart& chart, const QS
     std::vector<cellar::LegendEntry> legend;
     for (std::size_t c = 0; c < chart.colours.size(); ++c) {
         long bottles = 0;
-        for (const stats::DrunkPeriod& p : chart.periods) bottles += p.bottles[c];
-        legend.push_back({palette.colourOf(chart.colours[c]), ui::ToQString(chart.colours[c]),
-                          Tr("%1 bouteilles").arg(bottles)});
+        for (const stats::DrunkPeriod& p : chart.periods)
+            bottles += p.bottles[c];
+        legend.push_back(
+            {palette.colourOf(chart.colours[c]), ui::ToQString(chart.colours[c]),
+             QCoreApplication::translate("TConsommation", "%1 bouteilles").arg(bottles)});
     }
-    for (ui::ReportBand& band : cellar::LegendBands(Tr("Couleurs"), legend)) report.bands.push_back(std::move(band));
+    for (ui::ReportBand& band :
+         cellar::LegendBands(QCoreApplication::translate("TConsommation", "Couleurs"), legend))
+        report.bands.push_back(std::move(band));
     std::vector<cellar::LegendEntry> periods;
     for (const stats::DrunkPeriod& p : chart.periods)
         if (p.total > 0)
-            periods.push_back({{255, 255, 255}, DrunkPeriodCaption(chart, p),
-                               Tr("%1 bouteilles, %2").arg(p.total).arg(Money(p.value))});
-    for (ui::ReportBand& band : cellar::LegendBands(Tr("Périodes"), periods)) {
-        std::erase_if(band.items, [](const ui::ReportItem& item) { return item.kind == ui::ReportItem::Kind::Swatch; });
+            periods.push_back({{255, 255, 255},
+                               DrunkPeriodCaption(chart, p),
+                               QCoreApplication::translate("TConsommation", "%1 bouteilles, %2")
+                                   .arg(p.total)
+                                   .arg(Money(p.value))});
+    for (ui::ReportBand& band :
+         cellar::LegendBands(QCoreApplication::translate("TConsommation", "Périodes"), periods)) {
+        std::erase_if(band.items, [](const ui::ReportItem& item) {
+            return item.kind == ui::ReportItem::Kind::Swatch;
+        });
         report.bands.push_back(std::move(band));
     }
     return report;
@@ -160,7 +171,8 @@ TConsommation::TConsommation(QWidget* parent, std::string from, std::string to)
     BitBtn8 = ui::PictureButton(this, "BitBtn8", ui::Picture::Help);
     BitBtn1->setDefault(true);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {BitBtn4, BitBtn1, BitBtn8}) buttons->addWidget(b);
+    for (QPushButton* b : {BitBtn4, BitBtn1, BitBtn8})
+        buttons->addWidget(b);
     auto* main = new QVBoxLayout(this);
     main->addWidget(periode_);
     main->addWidget(Graphique, 1);

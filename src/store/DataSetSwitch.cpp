@@ -120,13 +120,15 @@ std::vector<std::string> BuildNewSet(bool toEnglish) {
     });
 
     // The four lists: each line translated whole, with the terms of its kind.
-    for (auto [file, width] : {std::pair{&DataFileNames::colours, std::size_t{10}},
-                               std::pair{&DataFileNames::regions, std::size_t{20}},
-                               std::pair{&DataFileNames::marks, std::size_t{10}},
-                               std::pair{&DataFileNames::bottleFormats, std::size_t{10}}})
+    for (const auto& [file, width] : {std::pair{&DataFileNames::colours, std::size_t{10}},
+                                      std::pair{&DataFileNames::regions, std::size_t{20}},
+                                      std::pair{&DataFileNames::marks, std::size_t{10}},
+                                      std::pair{&DataFileNames::bottleFormats, std::size_t{10}}}) {
+        const std::size_t termWidth = width; // a lambda cannot capture a structured binding
         if (ConvertLines(source.*file, target.*file,
-                         [&](const std::string& line) { return tr(line, width); }))
+                         [&](const std::string& line) { return tr(line, termWidth); }))
             oldFiles.push_back(source.*file);
+    }
 
     // Maturity table: colour and region of every line.
     if (ConvertLines(source.maturity, target.maturity, [&](const std::string& line) {

@@ -12,7 +12,8 @@ ui::PieChart Chart(const std::vector<double>& values) {
     ui::PieChart chart;
     chart.title = QStringLiteral("Statistiques par région");
     for (std::size_t i = 0; i < values.size(); ++i)
-        chart.slices.push_back({QStringLiteral("Languedoc/Roussillon %1").arg(i), values[i]});
+        chart.slices.push_back(
+            {QStringLiteral("Languedoc/Roussillon %1").arg(i), values[i], QColor()});
     return chart;
 }
 

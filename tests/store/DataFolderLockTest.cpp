@@ -216,7 +216,8 @@ Tally InsertAtOnce(int perWriter, bool lock) {
         if (writers[writer] != 0) continue;
         ::close(go[1]);
         char start;
-        (void)::read(go[0], &start, 1); // both begin when the pipe closes
+        // Both begin when the pipe closes.
+        if (::read(go[0], &start, 1) < 0) start = 0;
         Tally tally;
         for (int n = 0; n < perWriter; ++n) {
             try {
