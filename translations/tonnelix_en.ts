@@ -700,6 +700,58 @@
         <source>Accès à l&apos;aide</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>Tout l&apos;historique</source>
+        <translation>Whole history</translation>
+    </message>
+    <message>
+        <source>Depuis le %1</source>
+        <translation>Since %1</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;au %1</source>
+        <translation>Until %1</translation>
+    </message>
+    <message>
+        <source>Du %1 au %2</source>
+        <translation>From %1 to %2</translation>
+    </message>
+    <message>
+        <source>Bouteilles bues par mois</source>
+        <translation>Bottles drunk by month</translation>
+    </message>
+    <message>
+        <source>Bouteilles bues par année</source>
+        <translation>Bottles drunk by year</translation>
+    </message>
+    <message>
+        <source>Valeur bue</source>
+        <translation>Value drunk</translation>
+    </message>
+    <message>
+        <source>Bouteilles</source>
+        <translation>Bottles</translation>
+    </message>
+    <message>
+        <source>Valeur</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>%1 bouteilles</source>
+        <translation>%1 bottles</translation>
+    </message>
+    <message>
+        <source>Couleurs</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>%1 bouteilles, %2</source>
+        <translation>%1 bottles, %2</translation>
+    </message>
+    <message>
+        <source>Périodes</source>
+        <translation>Periods</translation>
+    </message>
 </context>
 <context>
     <name>TConsovin</name>
@@ -1874,6 +1926,34 @@
     <message>
         <source>Aucun vin n&apos;est sélectionné</source>
         <translation>No wine is selected</translation>
+    </message>
+    <message>
+        <source>Bouteilles de la cave par année d&apos;apogée</source>
+        <translation>Bottles of the cellar by peak year</translation>
+    </message>
+    <message>
+        <source>Passé</source>
+        <translation>Past</translation>
+    </message>
+    <message>
+        <source>Sans apogée</source>
+        <translation>No peak year</translation>
+    </message>
+    <message>
+        <source>Bouteilles</source>
+        <translation>Bottles</translation>
+    </message>
+    <message>
+        <source>%1 bouteilles</source>
+        <translation>%1 bottles</translation>
+    </message>
+    <message>
+        <source>Couleurs</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>Années d&apos;apogée</source>
+        <translation>Peak years</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -41,10 +40,6 @@ namespace {
 
 constexpr int kHelpTopic = 29;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TQuandBoire", text);
-}
-
 const std::vector<int> kDesignWidths = {60, 155, 140, 43, 43, 30, 60};
 const std::vector<const char*> kHeaders = {
     QT_TRANSLATE_NOOP("TQuandBoire", "Couleur"),   QT_TRANSLATE_NOOP("TQuandBoire", "Appellation"),
@@ -54,7 +49,7 @@ const std::vector<const char*> kHeaders = {
 };
 
 QString ChartTitle() {
-    return Tr("Bouteilles de la cave par année d'apogée");
+    return TQuandBoire::tr("Bouteilles de la cave par année d'apogée");
 }
 
 } // namespace
@@ -63,8 +58,8 @@ namespace cellar {
 
 QString DrinkBarCaption(const stats::DrinkChart& chart, const stats::DrinkBar& bar) {
     switch (bar.kind) {
-    case stats::DrinkBar::Kind::Past: return Tr("Passé");
-    case stats::DrinkBar::Kind::NoPeak: return Tr("Sans apogée");
+    case stats::DrinkBar::Kind::Past: return TQuandBoire::tr("Passé");
+    case stats::DrinkBar::Kind::NoPeak: return TQuandBoire::tr("Sans apogée");
     case stats::DrinkBar::Kind::Year: break;
     }
     // The current year is marked where it stands among the others.
@@ -100,7 +95,7 @@ QChart* MakeWhenToDrinkChart(const stats::DrinkChart& chart) {
     auto* bottles = new QValueAxis;
     bottles->setRange(0, std::max(1L, highest));
     bottles->setLabelFormat(QStringLiteral("%d"));
-    bottles->setTitleText(Tr("Bouteilles"));
+    bottles->setTitleText(TQuandBoire::tr("Bouteilles"));
     bottles->applyNiceNumbers();
     view->addAxis(bottles, Qt::AlignLeft);
     series->attachAxis(bottles);
@@ -110,8 +105,8 @@ QChart* MakeWhenToDrinkChart(const stats::DrinkChart& chart) {
 
 ui::Report WhenToDrinkReport(const stats::DrinkChart& chart) {
     ui::Report report;
-    report.title = Tr("Quand boire ?");
-    report.pageHeader = ChartPageHeader(Tr("Quand boire ?"), ChartTitle());
+    report.title = TQuandBoire::tr("Quand boire ?");
+    report.pageHeader = ChartPageHeader(TQuandBoire::tr("Quand boire ?"), ChartTitle());
     ui::ReportBand picture(ui::BandKind::Summary, 150);
     picture.drawing({0, 2, ui::kReportWidth, 146}, [chart](QPainter& painter, const QRectF& rect) {
         RenderChart(painter, rect, [&chart] { return MakeWhenToDrinkChart(chart); });
@@ -123,13 +118,13 @@ ui::Report WhenToDrinkReport(const stats::DrinkChart& chart) {
         long bottles = 0;
         for (const stats::DrinkBar& bar : chart.bars) bottles += bar.bottles[c];
         legend.push_back({palette.colourOf(chart.colours[c]), ui::ToQString(chart.colours[c]),
-                          Tr("%1 bouteilles").arg(bottles)});
+                          TQuandBoire::tr("%1 bouteilles").arg(bottles)});
     }
-    for (ui::ReportBand& band : LegendBands(Tr("Couleurs"), legend)) report.bands.push_back(std::move(band));
+    for (ui::ReportBand& band : LegendBands(TQuandBoire::tr("Couleurs"), legend)) report.bands.push_back(std::move(band));
     std::vector<LegendEntry> bars;
     for (const stats::DrinkBar& bar : chart.bars)
-        if (bar.total > 0) bars.push_back({{255, 255, 255}, DrinkBarCaption(chart, bar), Tr("%1 bouteilles").arg(bar.total)});
-    for (ui::ReportBand& band : LegendBands(Tr("Années d'apogée"), bars)) {
+        if (bar.total > 0) bars.push_back({{255, 255, 255}, DrinkBarCaption(chart, bar), TQuandBoire::tr("%1 bouteilles").arg(bar.total)});
+    for (ui::ReportBand& band : LegendBands(TQuandBoire::tr("Années d'apogée"), bars)) {
         // The periods are listed without a colour square.
         std::erase_if(band.items, [](const ui::ReportItem& item) { return item.kind == ui::ReportItem::Kind::Swatch; });
         report.bands.push_back(std::move(band));

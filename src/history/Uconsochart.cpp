@@ -4,7 +4,6 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,10 +32,6 @@ namespace {
 
 constexpr int kHelpTopic = 30;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TConsommation", text);
-}
-
 QString Money(double value) {
     return QString::number(value, 'f', 2);
 }
@@ -52,15 +47,15 @@ QString DrunkPeriodCaption(const stats::ConsumptionChart& chart, const stats::Dr
 
 QString PeriodText(const std::string& from, const std::string& to) {
     const QString f = ui::ToQString(from), t = ui::ToQString(to);
-    if (from.empty() && to.empty()) return Tr("Tout l'historique");
-    if (to.empty()) return Tr("Depuis le %1").arg(f);
-    if (from.empty()) return Tr("Jusqu'au %1").arg(t);
-    return Tr("Du %1 au %2").arg(f, t);
+    if (from.empty() && to.empty()) return TConsommation::tr("Tout l'historique");
+    if (to.empty()) return TConsommation::tr("Depuis le %1").arg(f);
+    if (from.empty()) return TConsommation::tr("Jusqu'au %1").arg(t);
+    return TConsommation::tr("Du %1 au %2").arg(f, t);
 }
 
 QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
     auto* view = new QChart;
-    view->setTitle(chart.monthly ? Tr("Bouteilles bues par mois") : Tr("Bouteilles bues par année"));
+    view->setTitle(chart.monthly ? TConsommation::tr("Bouteilles bues par mois") : TConsommation::tr("Bouteilles bues par année"));
     view->setAnimationOptions(QChart::NoAnimation);
     const stats::WinePalette palette(store::State().lists.colours.entries);
     auto* series = new QStackedBarSeries;
@@ -72,7 +67,7 @@ QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
     }
     view->addSeries(series);
     auto* value = new QLineSeries;
-    value->setName(Tr("Valeur bue"));
+    value->setName(TConsommation::tr("Valeur bue"));
     QPen pen(QColor(20, 20, 20));
     pen.setWidthF(2.5);
     value->setPen(pen);
@@ -97,14 +92,14 @@ QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
     auto* bottles = new QValueAxis;
     bottles->setRange(0, std::max(1L, highest));
     bottles->setLabelFormat(QStringLiteral("%d"));
-    bottles->setTitleText(Tr("Bouteilles"));
+    bottles->setTitleText(TConsommation::tr("Bouteilles"));
     bottles->applyNiceNumbers();
     view->addAxis(bottles, Qt::AlignLeft);
     series->attachAxis(bottles);
     auto* money = new QValueAxis;
     money->setRange(0, std::max(1.0, richest));
     money->setLabelFormat(QStringLiteral("%.0f"));
-    money->setTitleText(Tr("Valeur"));
+    money->setTitleText(TConsommation::tr("Valeur"));
     money->applyNiceNumbers();
     view->addAxis(money, Qt::AlignRight);
     value->attachAxis(money);
@@ -114,8 +109,8 @@ QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
 
 ui::Report ConsumptionChartReport(const stats::ConsumptionChart& chart, const QString& period) {
     ui::Report report;
-    report.title = Tr("Consommation");
-    report.pageHeader = cellar::ChartPageHeader(Tr("Consommation"), period);
+    report.title = TConsommation::tr("Consommation");
+    report.pageHeader = cellar::ChartPageHeader(TConsommation::tr("Consommation"), period);
     ui::ReportBand picture(ui::BandKind::Summary, 150);
     picture.drawing({0, 2, ui::kReportWidth, 146}, [chart](QPainter& painter, const QRectF& rect) {
         cellar::RenderChart(painter, rect, [&chart] { return MakeConsumptionChart(chart); });
@@ -127,15 +122,15 @@ ui::Report ConsumptionChartReport(const stats::ConsumptionChart& chart, const QS
         long bottles = 0;
         for (const stats::DrunkPeriod& p : chart.periods) bottles += p.bottles[c];
         legend.push_back({palette.colourOf(chart.colours[c]), ui::ToQString(chart.colours[c]),
-                          Tr("%1 bouteilles").arg(bottles)});
+                          TConsommation::tr("%1 bouteilles").arg(bottles)});
     }
-    for (ui::ReportBand& band : cellar::LegendBands(Tr("Couleurs"), legend)) report.bands.push_back(std::move(band));
+    for (ui::ReportBand& band : cellar::LegendBands(TConsommation::tr("Couleurs"), legend)) report.bands.push_back(std::move(band));
     std::vector<cellar::LegendEntry> periods;
     for (const stats::DrunkPeriod& p : chart.periods)
         if (p.total > 0)
             periods.push_back({{255, 255, 255}, DrunkPeriodCaption(chart, p),
-                               Tr("%1 bouteilles, %2").arg(p.total).arg(Money(p.value))});
-    for (ui::ReportBand& band : cellar::LegendBands(Tr("Périodes"), periods)) {
+                               TConsommation::tr("%1 bouteilles, %2").arg(p.total).arg(Money(p.value))});
+    for (ui::ReportBand& band : cellar::LegendBands(TConsommation::tr("Périodes"), periods)) {
         std::erase_if(band.items, [](const ui::ReportItem& item) { return item.kind == ui::ReportItem::Kind::Swatch; });
         report.bands.push_back(std::move(band));
     }
