@@ -702,7 +702,7 @@
     </message>
     <message>
         <source>Tout l&apos;historique</source>
-        <translation>Whole history</translation>
+        <translation>The whole history</translation>
     </message>
     <message>
         <source>Depuis le %1</source>

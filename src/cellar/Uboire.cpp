@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -49,7 +50,7 @@ const std::vector<const char*> kHeaders = {
 };
 
 QString ChartTitle() {
-    return TQuandBoire::tr("Bouteilles de la cave par année d'apogée");
+    return QCoreApplication::translate("TQuandBoire", "Bouteilles de la cave par année d'apogée");
 }
 
 } // namespace
@@ -58,8 +59,8 @@ namespace cellar {
 
 QString DrinkBarCaption(const stats::DrinkChart& chart, const stats::DrinkBar& bar) {
     switch (bar.kind) {
-    case stats::DrinkBar::Kind::Past: return TQuandBoire::tr("Passé");
-    case stats::DrinkBar::Kind::NoPeak: return TQuandBoire::tr("Sans apogée");
+    case stats::DrinkBar::Kind::Past: return QCoreApplication::translate("TQuandBoire", "Passé");
+    case stats::DrinkBar::Kind::NoPeak: return QCoreApplication::translate("TQuandBoire", "Sans apogée");
     case stats::DrinkBar::Kind::Year: break;
     }
     // The current year is marked where it stands among the others.
@@ -95,7 +96,7 @@ QChart* MakeWhenToDrinkChart(const stats::DrinkChart& chart) {
     auto* bottles = new QValueAxis;
     bottles->setRange(0, std::max(1L, highest));
     bottles->setLabelFormat(QStringLiteral("%d"));
-    bottles->setTitleText(TQuandBoire::tr("Bouteilles"));
+    bottles->setTitleText(QCoreApplication::translate("TQuandBoire", "Bouteilles"));
     bottles->applyNiceNumbers();
     view->addAxis(bottles, Qt::AlignLeft);
     series->attachAxis(bottles);
@@ -105,8 +106,8 @@ QChart* MakeWhenToDrinkChart(const stats::DrinkChart& chart) {
 
 ui::Report WhenToDrinkReport(const stats::DrinkChart& chart) {
     ui::Report report;
-    report.title = TQuandBoire::tr("Quand boire ?");
-    report.pageHeader = ChartPageHeader(TQuandBoire::tr("Quand boire ?"), ChartTitle());
+    report.title = QCoreApplication::translate("TQuandBoire", "Quand boire ?");
+    report.pageHeader = ChartPageHeader(QCoreApplication::translate("TQuandBoire", "Quand boire ?"), ChartTitle());
     ui::ReportBand picture(ui::BandKind::Summary, 150);
     picture.drawing({0, 2, ui::kReportWidth, 146}, [chart](QPainter& painter, const QRectF& rect) {
         RenderChart(painter, rect, [&chart] { return MakeWhenToDrinkChart(chart); });
@@ -118,13 +119,13 @@ ui::Report WhenToDrinkReport(const stats::DrinkChart& chart) {
         long bottles = 0;
         for (const stats::DrinkBar& bar : chart.bars) bottles += bar.bottles[c];
         legend.push_back({palette.colourOf(chart.colours[c]), ui::ToQString(chart.colours[c]),
-                          TQuandBoire::tr("%1 bouteilles").arg(bottles)});
+                          QCoreApplication::translate("TQuandBoire", "%1 bouteilles").arg(bottles)});
     }
-    for (ui::ReportBand& band : LegendBands(TQuandBoire::tr("Couleurs"), legend)) report.bands.push_back(std::move(band));
+    for (ui::ReportBand& band : LegendBands(QCoreApplication::translate("TQuandBoire", "Couleurs"), legend)) report.bands.push_back(std::move(band));
     std::vector<LegendEntry> bars;
     for (const stats::DrinkBar& bar : chart.bars)
-        if (bar.total > 0) bars.push_back({{255, 255, 255}, DrinkBarCaption(chart, bar), TQuandBoire::tr("%1 bouteilles").arg(bar.total)});
-    for (ui::ReportBand& band : LegendBands(TQuandBoire::tr("Années d'apogée"), bars)) {
+        if (bar.total > 0) bars.push_back({{255, 255, 255}, DrinkBarCaption(chart, bar), QCoreApplication::translate("TQuandBoire", "%1 bouteilles").arg(bar.total)});
+    for (ui::ReportBand& band : LegendBands(QCoreApplication::translate("TQuandBoire", "Années d'apogée"), bars)) {
         // The periods are listed without a colour square.
         std::erase_if(band.items, [](const ui::ReportItem& item) { return item.kind == ui::ReportItem::Kind::Swatch; });
         report.bands.push_back(std::move(band));

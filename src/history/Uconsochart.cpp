@@ -4,6 +4,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,15 +48,15 @@ QString DrunkPeriodCaption(const stats::ConsumptionChart& chart, const stats::Dr
 
 QString PeriodText(const std::string& from, const std::string& to) {
     const QString f = ui::ToQString(from), t = ui::ToQString(to);
-    if (from.empty() && to.empty()) return TConsommation::tr("Tout l'historique");
-    if (to.empty()) return TConsommation::tr("Depuis le %1").arg(f);
-    if (from.empty()) return TConsommation::tr("Jusqu'au %1").arg(t);
-    return TConsommation::tr("Du %1 au %2").arg(f, t);
+    if (from.empty() && to.empty()) return QCoreApplication::translate("TConsommation", "Tout l'historique");
+    if (to.empty()) return QCoreApplication::translate("TConsommation", "Depuis le %1").arg(f);
+    if (from.empty()) return QCoreApplication::translate("TConsommation", "Jusqu'au %1").arg(t);
+    return QCoreApplication::translate("TConsommation", "Du %1 au %2").arg(f, t);
 }
 
 QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
     auto* view = new QChart;
-    view->setTitle(chart.monthly ? TConsommation::tr("Bouteilles bues par mois") : TConsommation::tr("Bouteilles bues par année"));
+    view->setTitle(chart.monthly ? QCoreApplication::translate("TConsommation", "Bouteilles bues par mois") : QCoreApplication::translate("TConsommation", "Bouteilles bues par année"));
     view->setAnimationOptions(QChart::NoAnimation);
     const stats::WinePalette palette(store::State().lists.colours.entries);
     auto* series = new QStackedBarSeries;
@@ -67,7 +68,7 @@ QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
     }
     view->addSeries(series);
     auto* value = new QLineSeries;
-    value->setName(TConsommation::tr("Valeur bue"));
+    value->setName(QCoreApplication::translate("TConsommation", "Valeur bue"));
     QPen pen(QColor(20, 20, 20));
     pen.setWidthF(2.5);
     value->setPen(pen);
@@ -92,14 +93,14 @@ QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
     auto* bottles = new QValueAxis;
     bottles->setRange(0, std::max(1L, highest));
     bottles->setLabelFormat(QStringLiteral("%d"));
-    bottles->setTitleText(TConsommation::tr("Bouteilles"));
+    bottles->setTitleText(QCoreApplication::translate("TConsommation", "Bouteilles"));
     bottles->applyNiceNumbers();
     view->addAxis(bottles, Qt::AlignLeft);
     series->attachAxis(bottles);
     auto* money = new QValueAxis;
     money->setRange(0, std::max(1.0, richest));
     money->setLabelFormat(QStringLiteral("%.0f"));
-    money->setTitleText(TConsommation::tr("Valeur"));
+    money->setTitleText(QCoreApplication::translate("TConsommation", "Valeur"));
     money->applyNiceNumbers();
     view->addAxis(money, Qt::AlignRight);
     value->attachAxis(money);
@@ -109,8 +110,8 @@ QChart* MakeConsumptionChart(const stats::ConsumptionChart& chart) {
 
 ui::Report ConsumptionChartReport(const stats::ConsumptionChart& chart, const QString& period) {
     ui::Report report;
-    report.title = TConsommation::tr("Consommation");
-    report.pageHeader = cellar::ChartPageHeader(TConsommation::tr("Consommation"), period);
+    report.title = QCoreApplication::translate("TConsommation", "Consommation");
+    report.pageHeader = cellar::ChartPageHeader(QCoreApplication::translate("TConsommation", "Consommation"), period);
     ui::ReportBand picture(ui::BandKind::Summary, 150);
     picture.drawing({0, 2, ui::kReportWidth, 146}, [chart](QPainter& painter, const QRectF& rect) {
         cellar::RenderChart(painter, rect, [&chart] { return MakeConsumptionChart(chart); });
@@ -122,15 +123,15 @@ ui::Report ConsumptionChartReport(const stats::ConsumptionChart& chart, const QS
         long bottles = 0;
         for (const stats::DrunkPeriod& p : chart.periods) bottles += p.bottles[c];
         legend.push_back({palette.colourOf(chart.colours[c]), ui::ToQString(chart.colours[c]),
-                          TConsommation::tr("%1 bouteilles").arg(bottles)});
+                          QCoreApplication::translate("TConsommation", "%1 bouteilles").arg(bottles)});
     }
-    for (ui::ReportBand& band : cellar::LegendBands(TConsommation::tr("Couleurs"), legend)) report.bands.push_back(std::move(band));
+    for (ui::ReportBand& band : cellar::LegendBands(QCoreApplication::translate("TConsommation", "Couleurs"), legend)) report.bands.push_back(std::move(band));
     std::vector<cellar::LegendEntry> periods;
     for (const stats::DrunkPeriod& p : chart.periods)
         if (p.total > 0)
             periods.push_back({{255, 255, 255}, DrunkPeriodCaption(chart, p),
-                               TConsommation::tr("%1 bouteilles, %2").arg(p.total).arg(Money(p.value))});
-    for (ui::ReportBand& band : cellar::LegendBands(TConsommation::tr("Périodes"), periods)) {
+                               QCoreApplication::translate("TConsommation", "%1 bouteilles, %2").arg(p.total).arg(Money(p.value))});
+    for (ui::ReportBand& band : cellar::LegendBands(QCoreApplication::translate("TConsommation", "Périodes"), periods)) {
         std::erase_if(band.items, [](const ui::ReportItem& item) { return item.kind == ui::ReportItem::Kind::Swatch; });
         report.bands.push_back(std::move(band));
     }
