@@ -39,10 +39,10 @@ protected:
     // choose again.
     virtual void run(const std::string& folder) = 0;
     void setProgress(int step);
-
-private:
     // One of the window's own texts, in the context of its class.
     QString translated(const char* text) const;
+
+private:
     void retranslateUi();
     void showLastSave();
     void LecteurActivated(int index);

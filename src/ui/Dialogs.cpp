@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 #include "store/Files.h"
 #include "ui/Cp1252.h"
@@ -126,7 +127,16 @@ void ShowErrorText(const QString& text) {
 
 int ExecModal(QDialog& dialog) {
     if (auto* recorder = testing::ActiveRecorder()) return recorder->runModal(dialog);
-    return dialog.exec();
+    const QPointer<QWidget> beneath =
+        dialog.parentWidget() ? dialog.parentWidget()->window() : QApplication::activeWindow();
+    const int result = dialog.exec();
+    // A window that closes itself just after a box of its own is hidden before the window
+    // system gave it the keyboard back, so nobody gets it: the window beneath takes it.
+    if (beneath && beneath != &dialog && beneath->isVisible() &&
+        QApplication::activeWindow() != beneath) {
+        beneath->activateWindow();
+    }
+    return result;
 }
 
 namespace testing {

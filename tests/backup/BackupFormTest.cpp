@@ -5,14 +5,18 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "BackupTest.h"
 #include "backup/Urestore.h"
 #include "backup/Usave.h"
 #include "store/Files.h"
+#include "ui/Dialogs.h"
 
 using namespace testsupport;
 using ui::testing::BoxKind;
@@ -195,6 +199,58 @@ TEST_F(BackupFormTest, SpeaksEnglish) {
     EXPECT_TRUE(PressOk(save));
     EXPECT_EQ(ReadFileBytes(OnMedium("Cellar.dat")), "english cellar");
     EXPECT_FALSE(Exists(OnMedium("Cave.dat")));
+}
+
+// A box that closes its own window must leave the keyboard with the window beneath: real
+// boxes and a real modal loop, as the menu runs them.
+TEST_F(BackupFormTest, TheWindowBeneathIsActiveAgainAfterABoxClosesTheForm) {
+    struct Flow {
+        const char* name;
+        bool restore;
+        bool setOnMedium;
+        QMessageBox::StandardButton answer;
+    };
+    const Flow flows[] = {
+        {"backup over a set, answered No", false, true, QMessageBox::No},
+        {"restore from a medium without a set", true, false, QMessageBox::Ok},
+    };
+    WriteDataSet();
+    recorder.reset();
+    for (const Flow& flow : flows) {
+        SCOPED_TRACE(flow.name);
+        std::filesystem::remove_all(medium);
+        std::filesystem::create_directory(medium);
+        if (flow.setOnMedium) backup::WriteSet(medium.string(), "01/02/2026 10:00", settingsPath, {});
+
+        QMainWindow main;
+        auto* focused = new QLineEdit(&main);
+        main.setCentralWidget(focused);
+        main.show();
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+        focused->setFocus();
+
+        std::unique_ptr<QDialog> form;
+        if (flow.restore)
+            form = std::make_unique<TRestoreForm>(&main, settings());
+        else
+            form = std::make_unique<TSaveForm>(&main, settings());
+        bool boxSeen = false;
+        QTimer::singleShot(0, form.get(), [&] {
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box == nullptr) return;
+                boxSeen = true;
+                box->button(flow.answer)->click();
+            });
+            form->findChild<QPushButton*>("BitBtn1")->click();
+        });
+        EXPECT_EQ(ui::ExecModal(*form), QDialog::Rejected);
+        EXPECT_TRUE(boxSeen);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), &main);
+        EXPECT_EQ(QApplication::focusWidget(), focused);
+    }
 }
 
 } // namespace
