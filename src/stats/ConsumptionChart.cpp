@@ -1,4 +1,5 @@
 #include "stats/ConsumptionChart.h"
+#include "stats/ColourOrder.h"
 
 #include <algorithm>
 #include <map>
@@ -51,23 +52,7 @@ ConsumptionChart ConsumptionAccumulator::result() const {
         first = std::min(first, d.year * 12 + d.month - 1);
         last = std::max(last, d.year * 12 + d.month - 1);
     }
-    // The list's colours that occur, in its order, then the others in the order of their text.
-    std::vector<std::size_t> place(colours_.size(), 0);
-    std::vector<bool> listed(colours_.size(), false);
-    for (const std::string& term : listed_) {
-        const auto at = std::find(colours_.begin(), colours_.end(), term);
-        if (at == colours_.end()) continue;
-        place[static_cast<std::size_t>(at - colours_.begin())] = chart.colours.size();
-        listed[static_cast<std::size_t>(at - colours_.begin())] = true;
-        chart.colours.push_back(term);
-    }
-    std::map<std::string, std::size_t> others;
-    for (std::size_t c = 0; c < colours_.size(); ++c)
-        if (!listed[c]) others[colours_[c]] = c;
-    for (const auto& [term, c] : others) {
-        place[c] = chart.colours.size();
-        chart.colours.push_back(term);
-    }
+    const std::vector<std::size_t> place = OrderColours(colours_, listed_, chart.colours);
 
     chart.monthly = last - first < 24;
     const int start = chart.monthly ? first : first / 12, end = chart.monthly ? last : last / 12;

@@ -1,4 +1,5 @@
 #include "stats/WhenToDrink.h"
+#include "stats/ColourOrder.h"
 
 #include <algorithm>
 #include <map>
@@ -61,23 +62,7 @@ DrinkChart DrinkAccumulator::result() {
     DrinkChart chart;
     chart.currentYear = currentYear_;
 
-    // The list's colours that occur, in its order, then the others in the order of their text.
-    std::map<std::string, std::size_t> others;
-    std::vector<std::size_t> place(colours_.size(), 0);
-    std::vector<bool> listed(colours_.size(), false);
-    for (const std::string& term : listed_) {
-        const auto at = std::find(colours_.begin(), colours_.end(), term);
-        if (at == colours_.end()) continue;
-        place[static_cast<std::size_t>(at - colours_.begin())] = chart.colours.size();
-        listed[static_cast<std::size_t>(at - colours_.begin())] = true;
-        chart.colours.push_back(term);
-    }
-    for (std::size_t c = 0; c < colours_.size(); ++c)
-        if (!listed[c]) others[colours_[c]] = c;
-    for (const auto& [term, c] : others) {
-        place[c] = chart.colours.size();
-        chart.colours.push_back(term);
-    }
+    const std::vector<std::size_t> place = OrderColours(colours_, listed_, chart.colours);
 
     DrinkBar past{DrinkBar::Kind::Past, 0, {}, 0, {}};
     DrinkBar none{DrinkBar::Kind::NoPeak, 0, {}, 0, {}};
